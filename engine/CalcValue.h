@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+
+namespace zorvane {
+
+// A tagged number: empty, 16-bit integer, 32-bit float or 64-bit float.
+// Empty counts as 0. The four operations are carried out in 64-bit floating
+// point and give a 64-bit float.
+class CalcValue {
+public:
+    enum class Kind : std::uint8_t { Empty, Int16, Float32, Float64 };
+
+    CalcValue() = default;
+    static CalcValue int16(std::int16_t value);
+    static CalcValue float32(float value);
+    static CalcValue float64(double value);
+
+    Kind kind() const { return kind_; }
+    bool isEmpty() const { return kind_ == Kind::Empty; }
+    double toDouble() const;
+    // The negated value of the same kind; empty becomes integer 0.
+    CalcValue negated() const;
+
+    std::int16_t asInt16() const { return int16_; }
+    float asFloat32() const { return float32_; }
+    double asFloat64() const { return float64_; }
+
+    friend bool operator==(const CalcValue& a, const CalcValue& b);
+
+private:
+    Kind kind_ = Kind::Empty;
+    std::int16_t int16_ = 0;
+    float float32_ = 0.0f;
+    double float64_ = 0.0;
+};
+
+// Throw CalcError: Overflow when the 64-bit result is not finite; division by
+// zero when the divisor is 0 and the dividend is not, Overflow for 0 / 0.
+CalcValue operator+(const CalcValue& a, const CalcValue& b);
+CalcValue operator-(const CalcValue& a, const CalcValue& b);
+CalcValue operator*(const CalcValue& a, const CalcValue& b);
+CalcValue operator/(const CalcValue& a, const CalcValue& b);
+
+}  // namespace zorvane

@@ -1,0 +1,294 @@
+#include "NumberText.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <system_error>
+
+#include "CalcError.h"
+
+namespace zorvane {
+
+namespace {
+
+constexpr int kDoubleDigits = 15;
+constexpr int kFloatDigits = 7;
+// Below this magnitude (after rounding) numbers use the exponent form.
+constexpr int kSmallestPlainExponent = -4;
+
+// A number rounded to a count of significant digits: the digits without
+// trailing zeros, and the decimal exponent of the first one.
+struct Significand {
+    bool negative = false;
+    std::string digits;
+    int exponent = 0;
+};
+
+template <typename T>
+Significand significand(T x, int significantDigits) {
+    std::array<char, 64> text{};
+    const auto written = std::to_chars(text.data(), text.data() + text.size(), x,
+                                       std::chars_format::scientific, significantDigits - 1);
+    const std::string_view scientific(text.data(),
+                                      static_cast<std::size_t>(written.ptr - text.data()));
+
+    Significand result;
+    std::size_t pos = 0;
+    if (scientific[pos] == '-') {
+        result.negative = true;
+        ++pos;
+    }
+    for (; scientific[pos] != 'e'; ++pos) {
+        if (scientific[pos] != '.') {
+            result.digits += scientific[pos];
+        }
+    }
+    std::from_chars(scientific.data() + pos + 1 + (scientific[pos + 1] == '+' ? 1 : 0),
+                    scientific.data() + scientific.size(), result.exponent);
+    while (result.digits.size() > 1 && result.digits.back() == '0') {
+        result.digits.pop_back();
+    }
+    return result;
+}
+
+std::string exponentForm(const Significand& s) {
+    std::string text(1, s.digits[0]);
+    if (s.digits.size() > 1) {
+        text += '.';
+        text.append(s.digits, 1);
+    }
+    text += s.exponent < 0 ? "E-" : "E+";
+    const int magnitude = std::abs(s.exponent);
+    if (magnitude < 10) {
+        text += '0';
+    }
+    text += std::to_string(magnitude);
+    return text;
+}
+
+std::string plainForm(const Significand& s) {
+    if (s.exponent < 0) {
+        return "0." + std::string(static_cast<std::size_t>(-s.exponent - 1), '0') + s.digits;
+    }
+    const auto wholeDigits = static_cast<std::size_t>(s.exponent) + 1;
+    if (s.digits.size() <= wholeDigits) {
+        return s.digits + std::string(wholeDigits - s.digits.size(), '0');
+    }
+    return s.digits.substr(0, wholeDigits) + "." + s.digits.substr(wholeDigits);
+}
+
+template <typename T>
+std::string magnitudeText(T magnitude, int significantDigits) {
+    if (magnitude == 0 || !std::isfinite(magnitude)) {
+        return "0";
+    }
+    const Significand s = significand(magnitude, significantDigits);
+    if (s.exponent >= significantDigits || s.exponent < kSmallestPlainExponent) {
+        return exponentForm(s);
+    }
+    return plainForm(s);
+}
+
+template <typename T>
+std::string unsignedText(T x, int significantDigits) {
+    return magnitudeText(std::fabs(x), significantDigits);
+}
+
+template <typename T>
+bool isNegative(T x) {
+    return x < 0;  // negative zero is zero
+}
+
+template <typename T>
+std::string withSign(T x, int significantDigits) {
+    return (isNegative(x) ? "-" : " ") + unsignedText(x, significantDigits);
+}
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Reads the characters of a text one by one, never past its end; textValue
+// skips blanks wherever they stand.
+class NumberReader {
+public:
+    NumberReader(std::string_view text, bool skipBlanks) : text_(text), skipBlanks_(skipBlanks) {}
+
+    char peek() {
+        while (skipBlanks_ && pos_ < text_.size() && isBlank(text_[pos_])) {
+            ++pos_;
+        }
+        return pos_ < text_.size() ? text_[pos_] : '\0';
+    }
+    void advance() { ++pos_; }
+    std::size_t position() const { return pos_; }
+    void rewind(std::size_t pos) { pos_ = pos; }
+    bool atEnd() { return peek() == '\0' && pos_ >= text_.size(); }
+
+private:
+    std::string_view text_;
+    bool skipBlanks_;
+    std::size_t pos_ = 0;
+};
+
+constexpr int kExponentLimit = 100000;
+
+// Whether a number that from_chars found out of range is too large (rather
+// than too small): its decimal magnitude from the digits and the exponent.
+bool isTooLarge(const std::string& wholeDigits, const std::string& fractionDigits, int exponent) {
+    const auto firstWhole = wholeDigits.find_first_not_of('0');
+    if (firstWhole != std::string::npos) {
+        return static_cast<long>(wholeDigits.size() - firstWhole) + exponent > 0;
+    }
+    const auto firstFraction = fractionDigits.find_first_not_of('0');
+    return firstFraction != std::string::npos && exponent - static_cast<long>(firstFraction) > 0;
+}
+
+// The value of sign, digits and exponent as read by textValue.
+double composeValue(bool negative, const std::string& wholeDigits,
+                    const std::string& fractionDigits, int exponent) {
+    std::string text = wholeDigits.empty() ? "0" : wholeDigits;
+    if (!fractionDigits.empty()) {
+        text += '.' + fractionDigits;
+    }
+    text += 'e' + std::to_string(exponent);
+    double value = 0.0;
+    const auto parsed = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (parsed.ec == std::errc::result_out_of_range) {
+        if (isTooLarge(wholeDigits, fractionDigits, exponent)) {
+            throw CalcError(CalcFailure::Overflow);
+        }
+        value = 0.0;
+    }
+    return negative ? -value : value;
+}
+
+std::string readDigits(NumberReader& reader) {
+    std::string digits;
+    while (isDigit(reader.peek())) {
+        digits += reader.peek();
+        reader.advance();
+    }
+    return digits;
+}
+
+// The exponent after "E" or "D", or 0 when no digits follow (then the letter
+// is not part of the number). Saturates far beyond any double's range.
+int readExponent(NumberReader& reader) {
+    const std::size_t start = reader.position();
+    if (reader.peek() != 'E' && reader.peek() != 'D') {
+        return 0;
+    }
+    reader.advance();
+    bool negative = false;
+    if (reader.peek() == '+' || reader.peek() == '-') {
+        negative = reader.peek() == '-';
+        reader.advance();
+    }
+    const std::string digits = readDigits(reader);
+    if (digits.empty()) {
+        reader.rewind(start);
+        return 0;
+    }
+    long exponent = 0;
+    for (char c : digits) {
+        exponent = std::min<long>(exponent * 10 + (c - '0'), kExponentLimit);
+    }
+    return static_cast<int>(negative ? -exponent : exponent);
+}
+
+}  // namespace
+
+std::string numericText(double x) {
+    return unsignedText(x, kDoubleDigits).insert(0, x < 0 ? "-" : "");
+}
+std::string numericText(float x) {
+    return unsignedText(x, kFloatDigits).insert(0, x < 0 ? "-" : "");
+}
+
+std::string numericText(const CalcValue& x) {
+    switch (x.kind()) {
+        case CalcValue::Kind::Empty:
+            return "0";
+        case CalcValue::Kind::Int16:
+            return std::to_string(x.asInt16());
+        case CalcValue::Kind::Float32:
+            return numericText(x.asFloat32());
+        case CalcValue::Kind::Float64:
+            return numericText(x.asFloat64());
+    }
+    return "0";
+}
+
+std::string signedNumericText(double x) {
+    return withSign(x, kDoubleDigits);
+}
+std::string signedNumericText(float x) {
+    return withSign(x, kFloatDigits);
+}
+
+std::string signedNumericText(const CalcValue& x) {
+    switch (x.kind()) {
+        case CalcValue::Kind::Empty:
+            return " 0";
+        case CalcValue::Kind::Int16:
+            return (x.asInt16() < 0 ? "-" : " ") + std::to_string(std::abs(x.asInt16()));
+        case CalcValue::Kind::Float32:
+            return signedNumericText(x.asFloat32());
+        case CalcValue::Kind::Float64:
+            return signedNumericText(x.asFloat64());
+    }
+    return " 0";
+}
+
+namespace {
+
+// Reads sign, digits, point and exponent; nothing when there are no digits.
+std::optional<double> readNumber(NumberReader& reader) {
+    bool negative = false;
+    if (reader.peek() == '+' || reader.peek() == '-') {
+        negative = reader.peek() == '-';
+        reader.advance();
+    }
+    const std::string wholeDigits = readDigits(reader);
+    std::string fractionDigits;
+    if (reader.peek() == '.') {
+        reader.advance();
+        fractionDigits = readDigits(reader);
+    }
+    if (wholeDigits.empty() && fractionDigits.empty()) {
+        return std::nullopt;
+    }
+    const int exponent = readExponent(reader);
+    return composeValue(negative, wholeDigits, fractionDigits, exponent);
+}
+
+}  // namespace
+
+double textValue(std::string_view text) {
+    NumberReader reader(text, true);
+    return readNumber(reader).value_or(0.0);
+}
+
+double numberInFull(std::string_view text) {
+    constexpr std::string_view kBlanks = " \t\n\r";
+    const auto first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) {
+        throw CalcError(CalcFailure::TypeMismatch);
+    }
+    const auto last = text.find_last_not_of(kBlanks);
+    NumberReader reader(text.substr(first, last - first + 1), false);
+    const std::optional<double> value = readNumber(reader);
+    if (!value || !reader.atEnd()) {
+        throw CalcError(CalcFailure::TypeMismatch);
+    }
+    return *value;
+}
+
+}  // namespace zorvane

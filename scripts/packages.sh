@@ -1,0 +1,3 @@
+# Debian packages, sourced by the scripts in this folder.
+BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-arphic-uming)
+TEST_PACKAGES=(googletest libgtest-dev locales)

@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "KeySequence.h"
+#include "RecordingDisplay.h"
+
+using namespace zorvane;
+
+TEST(Load, HidesTheInputBoxAndLocksBothBoxes) {
+    KeyDriver driver;  // runs onLoad
+    EXPECT_FALSE(driver.display.inputVisible);
+    EXPECT_FALSE(driver.display.inputEnabled);
+    EXPECT_FALSE(driver.display.mainEnabled);
+    EXPECT_EQ(driver.display.mainText, "");
+    EXPECT_EQ(driver.state.functionMode, 0);
+}
+
+TEST(Reset, ClearsTheCalculatorAndTheDisplays) {
+    KeyDriver driver;
+    driver.press("R20=10=5.5");
+    driver.press('C');
+    EXPECT_EQ(driver.display.mainText, "");
+    EXPECT_EQ(driver.display.inputText, "");
+    EXPECT_FALSE(driver.display.inputVisible);
+    EXPECT_EQ(driver.display.mainAlignment, Alignment::Right);
+    EXPECT_EQ(driver.state.opCode, 0);
+    EXPECT_EQ(driver.state.functionMode, 0);
+    EXPECT_EQ(driver.state.decimalMode, 0);
+    EXPECT_EQ(driver.state.digitMantissa, 0.0f);
+    EXPECT_EQ(driver.state.fractionDigits, 0);
+    EXPECT_EQ(driver.state.resultValue, 0.0f);
+    EXPECT_EQ(driver.state.entryValue, CalcValue::int16(0));
+    EXPECT_EQ(driver.state.accumulator, CalcValue::int16(0));
+}
+
+TEST(Reset, KeepsAwaitingSecondUntilTheNextFunctionButton) {
+    KeyDriver driver;
+    driver.press("R20=C");
+    EXPECT_EQ(driver.state.awaitingSecond, 1);
+    EXPECT_EQ(driver.state.firstInput, "20");
+    driver.press("R20=10=");
+    EXPECT_EQ(driver.display.mainText, "标准反弹:13.75 中级反弹:15 ");
+}
+
+TEST(Reset, TwiceIsTheSameAsOnce) {
+    KeyDriver once;
+    once.press("12+3C");
+    KeyDriver twice;
+    twice.press("12+3CC");
+    EXPECT_EQ(once.display.mainText, twice.display.mainText);
+    EXPECT_EQ(once.state.entryValue, twice.state.entryValue);
+    EXPECT_EQ(once.state.accumulator, twice.state.accumulator);
+    EXPECT_EQ(once.state.opCode, twice.state.opCode);
+    twice.press("7");
+    EXPECT_EQ(twice.display.mainText, "7");
+}
+
+// Typed characters and the matching buttons give the same display and state.
+TEST(Keyboard, CharactersWorkLikeTheirButtons) {
+    struct Row {
+        std::u16string typed;
+        std::string buttons;
+    };
+    const Row rows[] = {
+        {u"12+3=", "12+3="},   {u"1/16=", "1/16="},           {u"2*3==", "2*3=="},
+        {u"9-4.5=", "9-4.5="}, {u"0123456789", "0123456789"},
+    };
+    for (const auto& row : rows) {
+        KeyDriver byKeys;
+        KeyDriver byButtons;
+        for (char16_t ch : row.typed) {
+            onKey(byKeys.state, byKeys.display, ch);
+        }
+        byButtons.press(row.buttons);
+        SCOPED_TRACE(row.buttons);
+        EXPECT_EQ(byKeys.display.mainText, byButtons.display.mainText);
+        EXPECT_EQ(byKeys.state.accumulator, byButtons.state.accumulator);
+        EXPECT_EQ(byKeys.state.entryValue, byButtons.state.entryValue);
+        EXPECT_EQ(byKeys.state.resultValue, byButtons.state.resultValue);
+        EXPECT_EQ(byKeys.state.opCode, byButtons.state.opCode);
+    }
+}
+
+TEST(Keyboard, OtherCharactersChangeNothing) {
+    const char16_t ignored[] = {u'a', u'Z', u'\b', u'\r', u' ',    u'\t', u',',
+                                u'e', u'E', u'(',  u'%',  u'\x7f', u'反', 0};
+    for (char16_t ch : ignored) {
+        KeyDriver driver;
+        driver.press("R12");
+        const std::string mainBefore = driver.display.mainText;
+        const std::string inputBefore = driver.display.inputText;
+        const int focusBefore = driver.display.focusEqualsCalls;
+        onKey(driver.state, driver.display, ch);
+        EXPECT_EQ(driver.display.mainText, mainBefore) << static_cast<int>(ch);
+        EXPECT_EQ(driver.display.inputText, inputBefore) << static_cast<int>(ch);
+        EXPECT_EQ(driver.display.focusEqualsCalls, focusBefore) << static_cast<int>(ch);
+        EXPECT_EQ(driver.state.entryValue, CalcValue::float64(12.0));
+    }
+}
+
+TEST(Keyboard, EscapeResetsInTheMiddleOfAFunction) {
+    KeyDriver driver;
+    driver.press("K10=5");
+    onKey(driver.state, driver.display, 27);
+    EXPECT_EQ(driver.display.mainText, "");
+    EXPECT_EQ(driver.display.inputText, "");
+    EXPECT_FALSE(driver.display.inputVisible);
+    EXPECT_EQ(driver.state.opCode, 0);
+    EXPECT_EQ(driver.state.functionMode, 0);
+}
