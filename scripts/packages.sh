@@ -1,3 +1,5 @@
 # Debian packages, sourced by the scripts in this folder.
 BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-arphic-uming)
 TEST_PACKAGES=(googletest libgtest-dev locales)
+BENCH_PACKAGES=(xvfb libx11-dev libbenchmark-dev)
+SCREENSHOT_PACKAGES=(xvfb xauth xdotool imagemagick)

@@ -1,0 +1,97 @@
+#include "PanelDriver.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QWindow>
+
+#include "AppSetup.h"
+
+PanelDriver::PanelDriver() {
+    panel_.show();
+    if (!QTest::qWaitForWindowActive(&panel_)) {
+        qWarning("the calculator window did not become active");
+    }
+}
+
+QWindow* PanelDriver::window() const {
+    return panel_.windowHandle();
+}
+
+QWidget* PanelDriver::control(const QString& name) const {
+    return panel_.findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
+}
+
+QAbstractButton* PanelDriver::button(const QString& name) const {
+    if (auto* named = panel_.findChild<QAbstractButton*>(name, Qt::FindDirectChildrenOnly)) {
+        return named;
+    }
+    for (auto* candidate : panel_.findChildren<QAbstractButton*>()) {
+        if (candidate->text() == name) {
+            return candidate;
+        }
+    }
+    return nullptr;
+}
+
+QLineEdit* PanelDriver::mainBox() const {
+    return qobject_cast<QLineEdit*>(control("显示"));
+}
+
+QLineEdit* PanelDriver::inputBox() const {
+    return qobject_cast<QLineEdit*>(control("显示2"));
+}
+
+QLabel* PanelDriver::notice() const {
+    return panel_.findChild<QLabel*>(QStringLiteral("提示"), Qt::FindDirectChildrenOnly);
+}
+
+void PanelDriver::click(const QString& script) const {
+    for (const QString& word : script.split(u' ', Qt::SkipEmptyParts)) {
+        QAbstractButton* target = button(word);
+        QVERIFY2(target != nullptr, qPrintable("no button " + word));
+        QTest::mouseClick(target, Qt::LeftButton);
+    }
+}
+
+void PanelDriver::type(const QString& keys) const {
+    for (const QChar key : keys) {
+        QTest::keyClick(window(), key.toLatin1());
+    }
+}
+
+void PanelDriver::press(Qt::Key key, Qt::KeyboardModifiers modifiers) const {
+    QTest::keyClick(window(), key, modifiers);
+}
+
+void prepareApplication() {
+    zorvane::ui::installFontSubstitutions();
+    zorvane::ui::pinStyle();
+}
+
+namespace {
+
+QString describe(const zorvane::CalcValue& value) {
+    return QStringLiteral("%1:%2")
+        .arg(static_cast<int>(value.kind()))
+        .arg(value.toDouble(), 0, 'g', 17);
+}
+
+}  // namespace
+
+QString describe(const zorvane::CalculatorState& state) {
+    return QStringList{
+        "entry=" + describe(state.entryValue),
+        QStringLiteral("op=%1").arg(state.opCode),
+        "acc=" + describe(state.accumulator),
+        QStringLiteral("decimal=%1").arg(state.decimalMode),
+        QStringLiteral("mantissa=%1").arg(state.digitMantissa, 0, 'g', 9),
+        QStringLiteral("fraction=%1").arg(state.fractionDigits),
+        QStringLiteral("result=%1").arg(state.resultValue, 0, 'g', 9),
+        QStringLiteral("function=%1").arg(state.functionMode),
+        QStringLiteral("second=%1").arg(state.awaitingSecond),
+        "first=" + QString::fromStdString(state.firstInput),
+        "secondInput=" + QString::fromStdString(state.secondInput),
+        "fee=" + describe(state.perShareFee),
+    }
+        .join(u' ');
+}

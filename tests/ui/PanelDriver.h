@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QString>
+
+#include "Panel.h"
+
+class QWindow;
+
+// Puts the calculator window on screen and works it the way a user does: mouse
+// clicks on its buttons and keys typed into the window.
+class PanelDriver {
+public:
+    PanelDriver();
+
+    zorvane::ui::面板& panel() { return panel_; }
+    QWindow* window() const;
+
+    QWidget* control(const QString& name) const;
+    QAbstractButton* button(const QString& name) const;
+    QLineEdit* mainBox() const;
+    QLineEdit* inputBox() const;
+    QLabel* notice() const;
+
+    // Clicks the buttons named in `script`, separated by blanks. A word is
+    // a button's object name or its caption: "反弹 2 0 = 1 0 =".
+    void click(const QString& script) const;
+    // Types each character of `keys` into the window.
+    void type(const QString& keys) const;
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const;
+
+private:
+    zorvane::ui::面板 panel_;
+};
+
+// Prepares the application the way the program does before its window opens.
+void prepareApplication();
+
+// All fields of the calculator state in one text, for comparisons.
+QString describe(const zorvane::CalculatorState& state);

@@ -1,0 +1,30 @@
+#include "AppSetup.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QStringList>
+#include <QStyle>
+
+namespace zorvane::ui {
+
+void installFontSubstitutions() {
+    // fontconfig knows no "宋体". SimSun is the face itself where it is
+    // installed; the others are the Song/Ming faces Debian ships for
+    // Simplified Chinese (fonts-arphic-uming, fonts-arphic-gbsn00lp,
+    // fonts-noto-cjk).
+    QFont::insertSubstitutions(kSongFamily, {
+                                                QStringLiteral("SimSun"),
+                                                QStringLiteral("AR PL UMing CN"),
+                                                QStringLiteral("AR PL SungtiL GB"),
+                                                QStringLiteral("Noto Serif CJK SC"),
+                                            });
+}
+
+void pinStyle() {
+    QStyle* style = QApplication::setStyle(QStringLiteral("Fusion"));
+    if (style != nullptr) {
+        QApplication::setPalette(style->standardPalette());
+    }
+}
+
+}  // namespace zorvane::ui

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+namespace zorvane::ui {
+
+// The family every control is set in.
+inline const QString kSongFamily = QStringLiteral("宋体");
+
+// Maps "宋体" to Song/Ming faces that a Linux desktop actually has, so that
+// captions and prompts never come out as boxes. Call before any window exists.
+void installFontSubstitutions();
+
+// Pins the Fusion style and its own colours, so the window looks the same
+// whatever the desktop theme is. Call once the QApplication exists.
+void pinStyle();
+
+}  // namespace zorvane::ui

@@ -1,0 +1,52 @@
+#include "ControlTable.h"
+
+#include <cmath>
+
+namespace zorvane::ui {
+
+// clang-format off
+const std::array<ControlInfo, 24> kControls = {{
+    {"显示2", ControlKind::TextBox, "", 3000, 270, 1935, 550, 23, 15.75},
+    {"出货", ControlKind::Button, "出货目标点预测", 480, 1560, 1935, 495, 22, 9},
+    {"回调", ControlKind::Button, "回调目标点预测", 2640, 960, 1935, 495, 21, 9},
+    {"反弹", ControlKind::Button, "反弹目标点预测", 480, 960, 1935, 495, 20, 9},
+    {"清除", ControlKind::Button, "复   位", 2760, 2280, 1695, 495, 19, 12},
+    {"等于", ControlKind::EqualsButton, "=", 2760, 4320, 1575, 495, 18, 9},
+    {"运算除", ControlKind::Button, "/", 3600, 3720, 735, 495, 17, 9},
+    {"运算乘", ControlKind::Button, "*", 2760, 3720, 735, 495, 16, 9},
+    {"运算减", ControlKind::Button, "-", 3600, 3000, 735, 495, 15, 9},
+    {"运算加", ControlKind::Button, "+", 2760, 3000, 735, 495, 14, 9},
+    {"按键10", ControlKind::Button, "+/-", 2040, 4320, 495, 495, 13, 9},
+    {"按键", ControlKind::Button, ".", 1320, 4320, 495, 495, 12, 9},
+    {"成本", ControlKind::Button, "股票买卖成本", 2640, 1560, 1935, 495, 11, 9},
+    {"按键9", ControlKind::Button, "9", 2040, 2280, 495, 495, 10, 9},
+    {"按键8", ControlKind::Button, "8", 1320, 2280, 495, 495, 9, 9},
+    {"按键7", ControlKind::Button, "7", 600, 2280, 495, 495, 8, 9},
+    {"按键6", ControlKind::Button, "6", 2040, 3000, 495, 495, 7, 9},
+    {"按键5", ControlKind::Button, "5", 1320, 3000, 495, 495, 6, 9},
+    {"按键4", ControlKind::Button, "4", 600, 3000, 495, 495, 5, 9},
+    {"按键3", ControlKind::Button, "3", 2040, 3720, 495, 495, 4, 9},
+    {"按键2", ControlKind::Button, "2", 1320, 3720, 495, 495, 3, 9},
+    {"按键1", ControlKind::Button, "1", 600, 3720, 495, 495, 2, 9},
+    {"按键0", ControlKind::Button, "0", 600, 4320, 495, 495, 1, 9},
+    {"显示", ControlKind::TextBox, "", 120, 240, 4815, 615, 0, 15},
+}};
+// clang-format on
+
+namespace {
+
+int toPixels(int twips) {
+    return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
+}
+
+}  // namespace
+
+QRect pixelRect(const ControlInfo& control) {
+    const int left = toPixels(control.left);
+    const int top = toPixels(control.top);
+    const int right = toPixels(control.left + control.width);
+    const int bottom = toPixels(control.top + control.height);
+    return QRect(left, top, right - left, bottom - top);
+}
+
+}  // namespace zorvane::ui

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QRect>
+#include <array>
+
+namespace zorvane::ui {
+
+// The layout was drawn in twips; at 96 dots per inch fifteen of them make one
+// logical pixel.
+inline constexpr int kTwipsPerPixel = 15;
+
+// The window's client area in pixels (5160 x 4935 twips).
+inline constexpr int kClientWidth = 344;
+inline constexpr int kClientHeight = 329;
+
+enum class ControlKind { TextBox, Button, EqualsButton };
+
+// One control of the window. Texts are UTF-8; positions and sizes in twips.
+struct ControlInfo {
+    const char* name;
+    ControlKind kind;
+    const char* caption;
+    int left;
+    int top;
+    int width;
+    int height;
+    int tabIndex;
+    double pointSize;
+};
+
+// The 24 controls in creation order.
+extern const std::array<ControlInfo, 24> kControls;
+
+// The control's rectangle in pixels, each edge rounded to the nearest pixel.
+QRect pixelRect(const ControlInfo& control);
+
+}  // namespace zorvane::ui

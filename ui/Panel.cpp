@@ -1,0 +1,167 @@
+#include "Panel.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <utility>
+
+#include "AppSetup.h"
+#include "Calculator.h"
+#include "Colours.h"
+#include "ControlTable.h"
+#include "EqualsButton.h"
+#include "ErrorNotice.h"
+#include "Icon.h"
+#include "InputHook.h"
+#include "WindowDisplay.h"
+
+namespace zorvane::ui {
+
+namespace {
+
+// Qt picks the glyphs for a script itself, so unlike the point size and the
+// weight the GB2312 character set of the layout needs no setting.
+QFont songFont(double pointSize) {
+    QFont font(kSongFamily);
+    font.setPointSizeF(pointSize);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+template <typename Widget>
+Widget* childNamed(const QWidget& parent, const char* name) {
+    return parent.findChild<Widget*>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly);
+}
+
+}  // namespace
+
+面板::面板() {
+    setUpWindow();
+    for (const ControlInfo& info : kControls) {
+        createControl(info);
+    }
+    显示 = childNamed<QLineEdit>(*this, "显示");
+    显示2 = childNamed<QLineEdit>(*this, "显示2");
+    等于 = childNamed<QAbstractButton>(*this, "等于");
+    setUpTextBoxes();
+    setUpTabOrder();
+    display_ = std::make_unique<WindowDisplay>(*显示, *显示2, *等于);
+    notice_ = new ErrorNotice(*this);
+    wireButtons();
+    watchInput();
+    runEngine([this] { onLoad(state_, *display_); });
+}
+
+面板::~面板() = default;
+
+void 面板::setUpWindow() {
+    setObjectName(QStringLiteral("面板"));
+    setWindowTitle(QStringLiteral("Zorvane"));
+    setWindowIcon(calculatorIcon());
+    // The controls sit at fixed places; the window does not stretch.
+    setFixedSize(kClientWidth, kClientHeight);
+    setFont(songFont(15));
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, windowBackground());
+    setPalette(colours);
+    setAutoFillBackground(true);
+}
+
+void 面板::createControl(const ControlInfo& info) {
+    const QString caption = QString::fromUtf8(info.caption);
+    QWidget* control = nullptr;
+    switch (info.kind) {
+        case ControlKind::TextBox:
+            control = new QLineEdit(this);
+            break;
+        case ControlKind::Button:
+            control = new QPushButton(caption, this);
+            break;
+        case ControlKind::EqualsButton:
+            control = new EqualsButton(caption, this);
+            break;
+    }
+    const QString name = QString::fromUtf8(info.name);
+    control->setObjectName(name);
+    control->setAccessibleName(caption.isEmpty() ? name : caption);
+    control->setGeometry(pixelRect(info));
+    control->setFont(songFont(info.pointSize));
+}
+
+void 面板::setUpTextBoxes() {
+    paintBox(*显示, boxBackground(), systemWindowColour());
+    paintBox(*显示2, boxBackground(), systemActiveBorderColour());
+    显示->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    显示2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // While shown, the input box covers the right part of the main display.
+    显示2->raise();
+}
+
+void 面板::setUpTabOrder() {
+    std::array<const ControlInfo*, kControls.size()> order{};
+    std::transform(kControls.begin(), kControls.end(), order.begin(),
+                   [](const ControlInfo& info) { return &info; });
+    std::sort(order.begin(), order.end(),
+              [](const ControlInfo* a, const ControlInfo* b) { return a->tabIndex < b->tabIndex; });
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        setTabOrder(childNamed<QWidget>(*this, order[i - 1]->name),
+                    childNamed<QWidget>(*this, order[i]->name));
+    }
+}
+
+void 面板::wireButtons() {
+    for (int digit = 0; digit <= 9; ++digit) {
+        onClick(QStringLiteral("按键%1").arg(digit),
+                [this, digit] { onDigit(state_, *display_, digit); });
+    }
+    onClick(QStringLiteral("按键"), [this] { onPoint(state_, *display_); });
+    onClick(QStringLiteral("按键10"), [this] { onSignChange(state_, *display_); });
+
+    // Operation codes 1 to 4: add, subtract, multiply, divide.
+    const std::array<const char*, 4> operators = {"运算加", "运算减", "运算乘", "运算除"};
+    for (std::size_t i = 0; i < operators.size(); ++i) {
+        const auto op = static_cast<std::uint8_t>(i + 1);
+        onClick(QString::fromUtf8(operators[i]), [this, op] { onOperator(state_, *display_, op); });
+    }
+    onClick(QStringLiteral("等于"), [this] { onEquals(state_, *display_); });
+
+    // Trading-function codes 5 to 8.
+    const std::array<const char*, 4> functions = {"反弹", "回调", "出货", "成本"};
+    for (std::size_t i = 0; i < functions.size(); ++i) {
+        const auto code = static_cast<std::uint8_t>(i + 5);
+        onClick(QString::fromUtf8(functions[i]),
+                [this, code] { onFunction(state_, *display_, code); });
+    }
+    onClick(QStringLiteral("清除"), [this] { onReset(state_, *display_); });
+}
+
+void 面板::onClick(const QString& name, std::function<void()> operation) {
+    auto* button = findChild<QAbstractButton*>(name, Qt::FindDirectChildrenOnly);
+    connect(button, &QAbstractButton::clicked, this,
+            [this, operation = std::move(operation)] { runEngine(operation); });
+}
+
+void 面板::watchInput() {
+    new InputHook(*this, {
+                             .pressed = [this] { notice_->hide(); },
+                             .typed =
+                                 [this](char16_t ch) {
+                                     runEngine([this, ch] { onKey(state_, *display_, ch); });
+                                 },
+                         });
+}
+
+void 面板::runEngine(const std::function<void()>& operation) {
+    notice_->hide();
+    try {
+        operation();
+    } catch (const CalcError& error) {
+        QApplication::beep();
+        notice_->showFailure(error.failure(), 显示->geometry());
+    }
+}
+
+}  // namespace zorvane::ui
