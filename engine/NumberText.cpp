@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <optional>
 #include <string>
@@ -92,19 +93,19 @@ std::string magnitudeText(T magnitude, int significantDigits) {
     return plainForm(s);
 }
 
+// The sign (for negative zero too, none) in front of the magnitude's text;
+// positiveSign is "" for numericText and " " for signedNumericText.
 template <typename T>
-std::string unsignedText(T x, int significantDigits) {
-    return magnitudeText(std::fabs(x), significantDigits);
+std::string withSign(T x, int significantDigits, std::string_view positiveSign) {
+    std::string text(x < 0 ? "-" : positiveSign);
+    text += magnitudeText(std::fabs(x), significantDigits);
+    return text;
 }
 
-template <typename T>
-bool isNegative(T x) {
-    return x < 0;  // negative zero is zero
-}
-
-template <typename T>
-std::string withSign(T x, int significantDigits) {
-    return (isNegative(x) ? "-" : " ") + unsignedText(x, significantDigits);
+std::string withSign(std::int16_t x, std::string_view positiveSign) {
+    std::string text(x < 0 ? "-" : positiveSign);
+    text += std::to_string(std::abs(static_cast<int>(x)));
+    return text;
 }
 
 bool isBlank(char c) {
@@ -206,10 +207,10 @@ int readExponent(NumberReader& reader) {
 }  // namespace
 
 std::string numericText(double x) {
-    return unsignedText(x, kDoubleDigits).insert(0, x < 0 ? "-" : "");
+    return withSign(x, kDoubleDigits, "");
 }
 std::string numericText(float x) {
-    return unsignedText(x, kFloatDigits).insert(0, x < 0 ? "-" : "");
+    return withSign(x, kFloatDigits, "");
 }
 
 std::string numericText(const CalcValue& x) {
@@ -217,7 +218,7 @@ std::string numericText(const CalcValue& x) {
         case CalcValue::Kind::Empty:
             return "0";
         case CalcValue::Kind::Int16:
-            return std::to_string(x.asInt16());
+            return withSign(x.asInt16(), "");
         case CalcValue::Kind::Float32:
             return numericText(x.asFloat32());
         case CalcValue::Kind::Float64:
@@ -227,10 +228,10 @@ std::string numericText(const CalcValue& x) {
 }
 
 std::string signedNumericText(double x) {
-    return withSign(x, kDoubleDigits);
+    return withSign(x, kDoubleDigits, " ");
 }
 std::string signedNumericText(float x) {
-    return withSign(x, kFloatDigits);
+    return withSign(x, kFloatDigits, " ");
 }
 
 std::string signedNumericText(const CalcValue& x) {
@@ -238,7 +239,7 @@ std::string signedNumericText(const CalcValue& x) {
         case CalcValue::Kind::Empty:
             return " 0";
         case CalcValue::Kind::Int16:
-            return (x.asInt16() < 0 ? "-" : " ") + std::to_string(std::abs(x.asInt16()));
+            return withSign(x.asInt16(), " ");
         case CalcValue::Kind::Float32:
             return signedNumericText(x.asFloat32());
         case CalcValue::Kind::Float64:
