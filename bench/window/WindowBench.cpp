@@ -1,0 +1,82 @@
+// Time per click and per typed key on the real window, in-process on Qt's
+// offscreen platform, each event followed by the repaint it causes.
+#include <benchmark/benchmark.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTest>
+#include <array>
+#include <cstdlib>
+
+#include "AppSetup.h"
+#include "Panel.h"
+
+namespace {
+
+zorvane::ui::面板* panel = nullptr;
+
+// Delivers the posted update requests, so the window repaints what changed.
+void repaint() { QCoreApplication::processEvents(); }
+
+QAbstractButton* button(const char* name) {
+    return panel->findChild<QAbstractButton*>(QString::fromUtf8(name));
+}
+
+void clickAndRepaint(QAbstractButton* target) {
+    QTest::mouseClick(target, Qt::LeftButton);
+    repaint();
+}
+
+// A chain calculation followed by a rebound round, clicked, over and over.
+void BM_Click(benchmark::State& state) {
+    const std::array names = {"按键1", "按键2", "运算加", "按键3",  "等于", "等于", "清除",
+                              "反弹",  "按键2", "按键0", "等于",   "按键1", "按键0", "等于"};
+    std::array<QAbstractButton*, names.size()> buttons{};
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        buttons[i] = button(names[i]);
+    }
+    std::size_t next = 0;
+    for (auto _ : state) {
+        clickAndRepaint(buttons[next]);
+        next = (next + 1) % buttons.size();
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_Click)->Iterations(3000)->Unit(benchmark::kMicrosecond);
+
+// The same calculation typed on the keyboard, Esc resetting between rounds.
+void BM_TypedKey(benchmark::State& state) {
+    const QString keys = QStringLiteral("12+3==\x1b" "4.5*2=\x1b");
+    QWidget* focus = button("等于");
+    int next = 0;
+    for (auto _ : state) {
+        const QChar ch = keys.at(next);
+        if (ch == QChar(0x1b)) {
+            QTest::keyClick(focus, Qt::Key_Escape);
+        } else {
+            QTest::keyClick(focus, ch.toLatin1());
+        }
+        repaint();
+        next = (next + 1) % keys.size();
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_TypedKey)->Iterations(3000)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    zorvane::ui::installFontSubstitutions();
+    QApplication app(argc, argv);
+    zorvane::ui::pinStyle();
+    zorvane::ui::面板 window;
+    panel = &window;
+    window.show();
+    repaint();
+
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return EXIT_SUCCESS;
+}
