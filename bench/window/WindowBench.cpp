@@ -16,7 +16,9 @@ namespace {
 zorvane::ui::面板* panel = nullptr;
 
 // Delivers the posted update requests, so the window repaints what changed.
-void repaint() { QCoreApplication::processEvents(); }
+void repaint() {
+    QCoreApplication::processEvents();
+}
 
 QAbstractButton* button(const char* name) {
     return panel->findChild<QAbstractButton*>(QString::fromUtf8(name));
@@ -29,8 +31,8 @@ void clickAndRepaint(QAbstractButton* target) {
 
 // A chain calculation followed by a rebound round, clicked, over and over.
 void BM_Click(benchmark::State& state) {
-    const std::array names = {"按键1", "按键2", "运算加", "按键3",  "等于", "等于", "清除",
-                              "反弹",  "按键2", "按键0", "等于",   "按键1", "按键0", "等于"};
+    const std::array names = {"按键1", "按键2", "运算加", "按键3", "等于",  "等于",  "清除",
+                              "反弹",  "按键2", "按键0",  "等于",  "按键1", "按键0", "等于"};
     std::array<QAbstractButton*, names.size()> buttons{};
     for (std::size_t i = 0; i < names.size(); ++i) {
         buttons[i] = button(names[i]);
@@ -46,7 +48,9 @@ BENCHMARK(BM_Click)->Iterations(3000)->Unit(benchmark::kMicrosecond);
 
 // The same calculation typed on the keyboard, Esc resetting between rounds.
 void BM_TypedKey(benchmark::State& state) {
-    const QString keys = QStringLiteral("12+3==\x1b" "4.5*2=\x1b");
+    const QString keys = QStringLiteral(
+        "12+3==\x1b"
+        "4.5*2=\x1b");
     QWidget* focus = button("等于");
     int next = 0;
     for (auto _ : state) {
