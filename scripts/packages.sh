@@ -3,3 +3,5 @@ BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-arphic-um
 TEST_PACKAGES=(googletest libgtest-dev locales)
 BENCH_PACKAGES=(xvfb libx11-dev libbenchmark-dev)
 SCREENSHOT_PACKAGES=(xvfb xauth xdotool imagemagick)
+CHECK_PACKAGES=(cmake make g++ clang libclang-rt-14-dev clang-tidy)
+PACKAGE_CHECK_PACKAGES=(dpkg-dev file desktop-file-utils)
