@@ -6,12 +6,12 @@ namespace zorvane::ui {
 
 // clang-format off
 const std::array<ControlInfo, 24> kControls = {{
-    {"显示2", ControlKind::TextBox, "", 3000, 270, 1935, 550, 23, 15.75},
+    {"显示2", ControlKind::InputBox, "", 3000, 270, 1935, 550, 23, 15.75},
     {"出货", ControlKind::Button, "出货目标点预测", 480, 1560, 1935, 495, 22, 9},
     {"回调", ControlKind::Button, "回调目标点预测", 2640, 960, 1935, 495, 21, 9},
     {"反弹", ControlKind::Button, "反弹目标点预测", 480, 960, 1935, 495, 20, 9},
     {"清除", ControlKind::Button, "复   位", 2760, 2280, 1695, 495, 19, 12},
-    {"等于", ControlKind::EqualsButton, "=", 2760, 4320, 1575, 495, 18, 9},
+    {"等于", ControlKind::Button, "=", 2760, 4320, 1575, 495, 18, 9},
     {"运算除", ControlKind::Button, "/", 3600, 3720, 735, 495, 17, 9},
     {"运算乘", ControlKind::Button, "*", 2760, 3720, 735, 495, 16, 9},
     {"运算减", ControlKind::Button, "-", 3600, 3000, 735, 495, 15, 9},
@@ -29,7 +29,7 @@ const std::array<ControlInfo, 24> kControls = {{
     {"按键2", ControlKind::Button, "2", 1320, 3720, 495, 495, 3, 9},
     {"按键1", ControlKind::Button, "1", 600, 3720, 495, 495, 2, 9},
     {"按键0", ControlKind::Button, "0", 600, 4320, 495, 495, 1, 9},
-    {"显示", ControlKind::TextBox, "", 120, 240, 4815, 615, 0, 15},
+    {"显示", ControlKind::MainDisplay, "", 120, 240, 4815, 615, 0, 15},
 }};
 // clang-format on
 

@@ -13,7 +13,7 @@ inline constexpr int kTwipsPerPixel = 15;
 inline constexpr int kClientWidth = 344;
 inline constexpr int kClientHeight = 329;
 
-enum class ControlKind { TextBox, Button, EqualsButton };
+enum class ControlKind { MainDisplay, InputBox, Button };
 
 // One control of the window. Texts are UTF-8; positions and sizes in twips.
 struct ControlInfo {

@@ -9,7 +9,7 @@ namespace zorvane::ui {
 
 ErrorNotice::ErrorNotice(QWidget& window) : QLabel(&window) {
     setObjectName(QStringLiteral("提示"));
-    setAccessibleName(QStringLiteral("运算错误"));
+    setAccessibleDescription(QStringLiteral("运算错误"));
     QFont noticeFont(kSongFamily, 12);
     setFont(noticeFont);
     setFrameShape(QFrame::Box);
@@ -26,9 +26,15 @@ ErrorNotice::ErrorNotice(QWidget& window) : QLabel(&window) {
 }
 
 void ErrorNotice::showFailure(CalcFailure failure, const QRect& anchor) {
-    setText(failureText(failure));
+    const QString text = failureText(failure);
+    setText(text);
+    // Screen readers read the failure itself as the notice's name.
+    setAccessibleName(text);
     adjustSize();
-    move(anchor.center().x() - width() / 2, anchor.bottom() + 2);
+    // Inside the main display, so that it hides no button's caption.
+    QRect place = rect();
+    place.moveCenter(anchor.center());
+    move(place.topLeft());
     raise();
     show();
     // Screen readers announce it like a message box's text.

@@ -3,20 +3,48 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QWidget>
+#include <QWindow>
 #include <utility>
 
 namespace zorvane::ui {
 
 namespace {
 
-// The character a key press stands for, or 0 for none.
-char16_t characterOf(const QKeyEvent& event) {
-    const QString text = event.text();
-    if (!text.isEmpty()) {
-        return text.front().unicode();
+constexpr char16_t kEscape = 27;
+
+bool isModifierKey(int key) {
+    switch (key) {
+        case Qt::Key_Shift:
+        case Qt::Key_Control:
+        case Qt::Key_Alt:
+        case Qt::Key_AltGr:
+        case Qt::Key_Meta:
+        case Qt::Key_Super_L:
+        case Qt::Key_Super_R:
+        case Qt::Key_Hyper_L:
+        case Qt::Key_Hyper_R:
+        case Qt::Key_CapsLock:
+        case Qt::Key_NumLock:
+        case Qt::Key_ScrollLock:
+        case Qt::Key_Mode_switch:
+            return true;
+        default:
+            return false;
     }
-    // Some platforms give the Esc key no text.
-    return event.key() == Qt::Key_Escape ? char16_t{27} : char16_t{0};
+}
+
+bool isCalculatorCharacter(char16_t ch) {
+    switch (ch) {
+        case u'.':
+        case u'+':
+        case u'-':
+        case u'*':
+        case u'/':
+        case u'=':
+            return true;
+        default:
+            return ch >= u'0' && ch <= u'9';
+    }
 }
 
 }  // namespace
@@ -26,24 +54,51 @@ InputHook::InputHook(QWidget& window, Callbacks callbacks)
     QCoreApplication::instance()->installEventFilter(this);
 }
 
+char16_t InputHook::calculatorCharacter(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    const bool control = modifiers.testFlag(Qt::ControlModifier);
+    const bool alt = modifiers.testFlag(Qt::AltModifier);
+    // Windows reports AltGr, which types characters on many layouts, as
+    // Ctrl+Alt.
+    const bool altGr = control && alt;
+    if ((control || alt || modifiers.testFlag(Qt::MetaModifier)) && !altGr) {
+        return 0;
+    }
+    if (event.key() == Qt::Key_Escape) {
+        return kEscape;
+    }
+    const QString text = event.text();
+    if (text.size() == 1) {
+        const char16_t ch = text.front().unicode();
+        return isCalculatorCharacter(ch) ? ch : 0;
+    }
+    // Without text, the key names its character: Qt's codes for these keys
+    // are the characters' own.
+    const int key = event.key();
+    return text.isEmpty() && key < 0x80 && isCalculatorCharacter(static_cast<char16_t>(key))
+               ? static_cast<char16_t>(key)
+               : 0;
+}
+
 bool InputHook::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::KeyPress:
-            if (QWidget* receiver = widgetOfWindow(watched);
-                receiver != nullptr && isFirstDelivery(*receiver, *event)) {
+            // Qt hands the press to the window first and then to the focused
+            // control and, while none accepts it, to each of its parents.
+            if (isOurWindow(*watched)) {
+                const auto& key = static_cast<const QKeyEvent&>(*event);
+                if (isModifierKey(key.key())) {
+                    break;
+                }
                 callbacks_.pressed();
-                if (const char16_t ch = characterOf(*static_cast<QKeyEvent*>(event)); ch != 0) {
+                if (const char16_t ch = calculatorCharacter(key); ch != 0) {
                     callbacks_.typed(ch);
                 }
             }
             break;
-        case QEvent::KeyRelease:
-            // The press is over; the next one may be built at the same address.
-            lastKeyPress_ = nullptr;
-            break;
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
-            if (widgetOfWindow(watched) != nullptr) {
+            if (isInOurWindow(*watched)) {
                 callbacks_.pressed();
             }
             break;
@@ -53,22 +108,12 @@ bool InputHook::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-QWidget* InputHook::widgetOfWindow(QObject* watched) const {
-    if (!watched->isWidgetType()) {
-        return nullptr;
-    }
-    auto* widget = static_cast<QWidget*>(watched);
-    return widget->window() == &window_ ? widget : nullptr;
+bool InputHook::isOurWindow(const QObject& watched) const {
+    return &watched == window_.windowHandle();
 }
 
-bool InputHook::isFirstDelivery(QWidget& receiver, const QEvent& event) {
-    if (&event == lastKeyPress_ && firstReceiver_ != nullptr &&
-        receiver.isAncestorOf(firstReceiver_)) {
-        return false;
-    }
-    lastKeyPress_ = &event;
-    firstReceiver_ = &receiver;
-    return true;
+bool InputHook::isInOurWindow(const QObject& watched) const {
+    return watched.isWidgetType() && static_cast<const QWidget&>(watched).window() == &window_;
 }
 
 }  // namespace zorvane::ui

@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
 #include <functional>
 
 class QEvent;
+class QKeyEvent;
 class QWidget;
 
 namespace zorvane::ui {
@@ -13,33 +13,41 @@ namespace zorvane::ui {
 // and reports them before the focused control or the control under the
 // pointer gets them. It never consumes an event: everything still reaches the
 // control it was meant for.
+//
+// A key press is taken where the platform hands it to the window, before Qt
+// passes it on to the focused control and its parents, so every press counts
+// exactly once: with modifiers held, with keys rolled over, and once per
+// auto-repeat.
 class InputHook final : public QObject {
     Q_OBJECT
 
 public:
     struct Callbacks {
-        // Any key or mouse press in the window, reported first.
+        // Any key (other than a modifier alone) or mouse press in the window,
+        // reported first.
         std::function<void()> pressed;
-        // The character of a typed key; Esc gives 27.
+        // The calculator character of a typed key: a digit, . + - * / = or
+        // Esc (27).
         std::function<void(char16_t)> typed;
     };
 
     // Lives as a child of `window`; Qt drops the filter when it goes.
     InputHook(QWidget& window, Callbacks callbacks);
 
+    // The calculator character a key press types, or 0 for none. Decided by
+    // the key and its modifiers: a Ctrl, Alt or Meta chord types nothing,
+    // whatever text the platform gives it.
+    static char16_t calculatorCharacter(const QKeyEvent& event);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QWidget* widgetOfWindow(QObject* watched) const;
-    bool isFirstDelivery(QWidget& receiver, const QEvent& event);
+    bool isOurWindow(const QObject& watched) const;
+    bool isInOurWindow(const QObject& watched) const;
 
     QWidget& window_;
     Callbacks callbacks_;
-    // A key press that the focused control ignores is delivered again to each
-    // of its parents; these remember the press and its first receiver.
-    const QEvent* lastKeyPress_ = nullptr;
-    QPointer<QWidget> firstReceiver_;
 };
 
 }  // namespace zorvane::ui

@@ -1,21 +1,26 @@
 #include "Panel.h"
 
+#include <QAction>
 #include <QApplication>
-#include <QLineEdit>
-#include <QPushButton>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QKeySequence>
+#include <QMenu>
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <utility>
 
 #include "AppSetup.h"
+#include "CalcButton.h"
 #include "Calculator.h"
 #include "Colours.h"
 #include "ControlTable.h"
-#include "EqualsButton.h"
+#include "DisplayBox.h"
 #include "ErrorNotice.h"
 #include "Icon.h"
 #include "InputHook.h"
+#include "PriceText.h"
 #include "WindowDisplay.h"
 
 namespace zorvane::ui {
@@ -43,8 +48,8 @@ Widget* childNamed(const QWidget& parent, const char* name) {
     for (const ControlInfo& info : kControls) {
         createControl(info);
     }
-    显示 = childNamed<QLineEdit>(*this, "显示");
-    显示2 = childNamed<QLineEdit>(*this, "显示2");
+    显示 = childNamed<DisplayBox>(*this, "显示");
+    显示2 = childNamed<DisplayBox>(*this, "显示2");
     等于 = childNamed<QAbstractButton>(*this, "等于");
     setUpTextBoxes();
     setUpTabOrder();
@@ -52,6 +57,7 @@ Widget* childNamed(const QWidget& parent, const char* name) {
     notice_ = new ErrorNotice(*this);
     wireButtons();
     watchInput();
+    setUpCommands();
     runEngine([this] { onLoad(state_, *display_); });
 }
 
@@ -72,23 +78,24 @@ void 面板::setUpWindow() {
 
 void 面板::createControl(const ControlInfo& info) {
     const QString caption = QString::fromUtf8(info.caption);
+    const QFont font = songFont(info.pointSize);
     QWidget* control = nullptr;
     switch (info.kind) {
-        case ControlKind::TextBox:
-            control = new QLineEdit(this);
+        case ControlKind::MainDisplay:
+            control = new DisplayBox(font, DisplayBox::Fit::Labels, this);
+            break;
+        case ControlKind::InputBox:
+            control = new DisplayBox(font, DisplayBox::Fit::Never, this);
             break;
         case ControlKind::Button:
-            control = new QPushButton(caption, this);
-            break;
-        case ControlKind::EqualsButton:
-            control = new EqualsButton(caption, this);
+            control = new CalcButton(caption, this);
+            control->setFont(font);
             break;
     }
     const QString name = QString::fromUtf8(info.name);
     control->setObjectName(name);
     control->setAccessibleName(caption.isEmpty() ? name : caption);
     control->setGeometry(pixelRect(info));
-    control->setFont(songFont(info.pointSize));
 }
 
 void 面板::setUpTextBoxes() {
@@ -154,13 +161,63 @@ void 面板::watchInput() {
                          });
 }
 
-void 面板::runEngine(const std::function<void()>& operation) {
+void 面板::addCommand(std::initializer_list<QKeySequence> keys, std::function<void()> command) {
+    auto* action = new QAction(this);
+    action->setShortcuts(QList<QKeySequence>(keys));
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this, std::move(command));
+    addAction(action);
+}
+
+void 面板::setUpCommands() {
+    addCommand({QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)},
+               [this] { copyMainText(); });
+    addCommand({QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)},
+               [this] { pastePrice(); });
+    addCommand({QKeySequence(Qt::CTRL | Qt::Key_Q), QKeySequence(Qt::CTRL | Qt::Key_W)},
+               [this] { close(); });
+}
+
+void 面板::copyMainText() {
+    QGuiApplication::clipboard()->setText(withoutTrailingBlanks(显示->calculatorText()));
+}
+
+void 面板::pastePrice() {
+    notice_->hide();
+    const std::optional<QString> price = pastedPrice(QGuiApplication::clipboard()->text());
+    if (!price) {
+        QApplication::beep();
+        return;
+    }
+    for (const QChar ch : *price) {
+        // A failure stops the paste where it happened, with its notice shown.
+        if (!runEngine([this, ch] { onKey(state_, *display_, ch.unicode()); })) {
+            return;
+        }
+    }
+}
+
+void 面板::contextMenuEvent(QContextMenuEvent* event) {
+    // The disabled main display passes its right clicks on to the window.
+    if (!显示->geometry().contains(event->pos())) {
+        QWidget::contextMenuEvent(event);
+        return;
+    }
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addAction(QStringLiteral("复制"), this, [this] { copyMainText(); });
+    menu->popup(event->globalPos());
+}
+
+bool 面板::runEngine(const std::function<void()>& operation) {
     notice_->hide();
     try {
         operation();
+        return true;
     } catch (const CalcError& error) {
         QApplication::beep();
         notice_->showFailure(error.failure(), 显示->geometry());
+        return false;
     }
 }
 

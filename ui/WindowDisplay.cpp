@@ -1,8 +1,9 @@
 #include "WindowDisplay.h"
 
 #include <QAbstractButton>
-#include <QLineEdit>
 #include <QString>
+
+#include "DisplayBox.h"
 
 namespace zorvane::ui {
 
@@ -22,15 +23,15 @@ Qt::Alignment toQt(Alignment alignment) {
 
 }  // namespace
 
-WindowDisplay::WindowDisplay(QLineEdit& main, QLineEdit& input, QAbstractButton& equals)
+WindowDisplay::WindowDisplay(DisplayBox& main, DisplayBox& input, QAbstractButton& equals)
     : main_(main), input_(input), equals_(equals) {}
 
 std::string WindowDisplay::getMainText() const {
-    return main_.text().toStdString();
+    return main_.calculatorText().toStdString();
 }
 
 void WindowDisplay::setMainText(const std::string& text) {
-    main_.setText(QString::fromStdString(text));
+    main_.showText(QString::fromStdString(text));
 }
 
 void WindowDisplay::setMainAlignment(Alignment alignment) {
@@ -38,11 +39,11 @@ void WindowDisplay::setMainAlignment(Alignment alignment) {
 }
 
 std::string WindowDisplay::getInputText() const {
-    return input_.text().toStdString();
+    return input_.calculatorText().toStdString();
 }
 
 void WindowDisplay::setInputText(const std::string& text) {
-    input_.setText(QString::fromStdString(text));
+    input_.showText(QString::fromStdString(text));
 }
 
 void WindowDisplay::setInputVisible(bool visible) {

@@ -5,15 +5,16 @@
 #include "DisplayPort.h"
 
 class QAbstractButton;
-class QLineEdit;
 
 namespace zorvane::ui {
+
+class DisplayBox;
 
 // The engine's view of the window: the main display, the input box and the
 // equals button.
 class WindowDisplay final : public DisplayPort {
 public:
-    WindowDisplay(QLineEdit& main, QLineEdit& input, QAbstractButton& equals);
+    WindowDisplay(DisplayBox& main, DisplayBox& input, QAbstractButton& equals);
 
     std::string getMainText() const override;
     void setMainText(const std::string& text) override;
@@ -26,8 +27,8 @@ public:
     void focusEquals() override;
 
 private:
-    QLineEdit& main_;
-    QLineEdit& input_;
+    DisplayBox& main_;
+    DisplayBox& input_;
     QAbstractButton& equals_;
 };
 

@@ -1,7 +1,10 @@
 // The window at work: clicks and typed keys reach the calculator, the
 // displays show what it says, and failed calculations are reported.
 
+#include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
+#include <QMenu>
 #include <QTest>
 
 #include "PanelDriver.h"
@@ -14,6 +17,24 @@ const QString kSharesPrompt = "输入股票数量：             ";
 
 constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignVCenter;
 constexpr Qt::Alignment kCentre = Qt::AlignHCenter | Qt::AlignVCenter;
+
+// The columns of a box's picture that hold text: light pixels on the dark
+// blue, away from the frame.
+std::pair<int, int> inkColumns(QWidget& box) {
+    const QImage picture = box.grab().toImage();
+    int first = -1;
+    int last = -1;
+    for (int x = 3; x < picture.width() - 3; ++x) {
+        for (int y = 3; y < picture.height() - 3; ++y) {
+            if (picture.pixelColor(x, y).red() > 128) {
+                first = first < 0 ? x : first;
+                last = x;
+                break;
+            }
+        }
+    }
+    return {first, last};
+}
 
 }  // namespace
 
@@ -165,6 +186,286 @@ private slots:
         QCOMPARE(ui.mainBox()->text(), QString("15"));
     }
 
+    void keysWithModifiers_data() {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("mainText");
+
+        const auto shift = Qt::KeyboardModifiers(Qt::ShiftModifier);
+        const auto ctrl = Qt::KeyboardModifiers(Qt::ControlModifier);
+        // clang-format off
+        QTest::newRow("Shift+= types +")    << Qt::Key_Plus << shift << "+" << " 12+";
+        QTest::newRow("Shift+8 types *")    << Qt::Key_Asterisk << shift << "*" << " 12*";
+        QTest::newRow("Shift+3 types 3")    << Qt::Key_3 << shift << "3" << "123";
+        QTest::newRow("Shift+keypad -")     << Qt::Key_Minus << (shift | Qt::KeypadModifier) << "-" << " 12-";
+        QTest::newRow("keypad 5 no text")   << Qt::Key_5 << Qt::KeyboardModifiers(Qt::KeypadModifier) << "" << "125";
+        QTest::newRow("AltGr as Ctrl+Alt")  << Qt::Key_Slash << (ctrl | Qt::AltModifier) << "/" << " 12/";
+        QTest::newRow("Ctrl+1, text 1")     << Qt::Key_1 << ctrl << "1" << "12";
+        QTest::newRow("Ctrl+1, control text") << Qt::Key_1 << ctrl << "\x11" << "12";
+        QTest::newRow("Alt+3")              << Qt::Key_3 << Qt::KeyboardModifiers(Qt::AltModifier) << "3" << "12";
+        QTest::newRow("Shift alone")        << Qt::Key_Shift << shift << "" << "12";
+        // clang-format on
+    }
+
+    void keysWithModifiers() {
+        QFETCH(Qt::Key, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(QString, text);
+        QFETCH(QString, mainText);
+
+        PanelDriver ui;
+        ui.type("12");
+        ui.keyEvent(true, key, text, modifiers);
+        ui.keyEvent(false, key, text, modifiers);
+        QCOMPARE(ui.mainBox()->text(), mainText);
+    }
+
+    void overlappingAndRepeatedKeys() {
+        PanelDriver ui;
+        ui.typeRolledOver("1250");
+        QCOMPARE(ui.mainBox()->text(), QString("1250"));
+
+        // Each auto-repeat of a held key types once more.
+        ui.keyEvent(true, Qt::Key_7, "7");
+        ui.keyEvent(true, Qt::Key_7, "7", Qt::NoModifier, true);
+        ui.keyEvent(true, Qt::Key_7, "7", Qt::NoModifier, true);
+        ui.keyEvent(false, Qt::Key_7, "7");
+        QCOMPARE(ui.mainBox()->text(), QString("1250777"));
+
+        ui.click("反弹");
+        ui.typeRolledOver("1250");
+        QCOMPARE(ui.inputBox()->text(), QString("1250"));
+    }
+
+    void modifierAloneLeavesNotice() {
+        PanelDriver ui;
+        ui.click("5 / 0 =");
+        ui.keyEvent(true, Qt::Key_Shift, "", Qt::ShiftModifier);
+        QVERIFY(ui.notice()->isVisible());
+    }
+
+    void enterPressesFocusedButton_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<QString>("mainText");
+
+        QTest::newRow("Return on 7") << "按键7" << Qt::Key_Return << " 12+7";
+        QTest::newRow("Enter on *") << "运算乘" << Qt::Key_Enter << " 12*";
+        QTest::newRow("Return on reset") << "清除" << Qt::Key_Return << "";
+    }
+
+    void enterPressesFocusedButton() {
+        QFETCH(QString, button);
+        QFETCH(Qt::Key, key);
+        QFETCH(QString, mainText);
+
+        PanelDriver ui;
+        ui.type("12+");
+        ui.button(button)->setFocus(Qt::TabFocusReason);
+        ui.press(key);
+        QCOMPARE(ui.mainBox()->text(), mainText);
+    }
+
+    void focusFrameAfterProgramMovesFocus() {
+        PanelDriver ui;
+        // A mouse click, then the calculator itself puts the focus on "=".
+        ui.click("1");
+        QAbstractButton* equals = ui.button("等于");
+        QCOMPARE(ui.panel().focusWidget(), equals);
+        const QImage focused = equals->grab().toImage();
+        ui.button("按键1")->setFocus(Qt::MouseFocusReason);
+        QVERIFY(focused != equals->grab().toImage());
+        // Reset puts it back, frame and all.
+        ui.click("清除");
+        QCOMPARE(ui.panel().focusWidget(), equals);
+        QCOMPARE(equals->grab().toImage(), focused);
+    }
+
+    void longTextsShownWhole_data() {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<bool>("shrunk");
+
+        // clang-format off
+        QTest::newRow("sell-off prompt")          << "出货" << false;
+        QTest::newRow("short rebound result")     << "反弹 2 0 = 1 0 =" << false;
+        QTest::newRow("rebound at 168.35")        << "反弹 1 6 8 . 3 5 = 1 5 0 =" << false;
+        QTest::newRow("sell-off at 85.5")         << "出货 8 5 . 5 =" << true;
+        QTest::newRow("cost of a 1600-yuan share") << "成本 1 6 0 0 = 1 0 0 =" << true;
+        QTest::newRow("rebound at 1600.55")       << "反弹 1 6 0 0 . 5 5 = 1 5 0 0 . 2 5 =" << true;
+        QTest::newRow("twelve-digit prices")
+            << "反弹 9 9 9 9 9 9 9 9 9 9 9 9 = 1 . 1 1 1 1 1 1 1 1 1 1 1 =" << true;
+        QTest::newRow("prompt after a shrunk result") << "出货 8 5 . 5 = 清除 反弹" << false;
+        // clang-format on
+    }
+
+    void longTextsShownWhole() {
+        QFETCH(QString, script);
+        QFETCH(bool, shrunk);
+
+        PanelDriver ui;
+        ui.click(script);
+        zorvane::ui::DisplayBox& box = *ui.mainBox();
+        const double size = box.font().pointSizeF();
+        QCOMPARE(size < 15, shrunk);
+        QVERIFY(size >= zorvane::ui::DisplayBox::kSmallestPointSize);
+        // The text starts at its first character: its first ink stands near
+        // the box's left edge when it fills the box, and its last ink (before
+        // the trailing blanks) inside the box.
+        const auto [first, last] = inkColumns(box);
+        QVERIFY2(first >= 3 && first <= (shrunk ? 12 : box.width() / 2),
+                 qPrintable(QString::number(first)));
+        QVERIFY2(last < box.width() - 5, qPrintable(QString::number(last)));
+        QCOMPARE(box.cursorPosition(), 0);
+    }
+
+    void typedNumberKeepsItsEndInView() {
+        PanelDriver ui;
+        const QString digits = "." + QString(45, u'0') + "1";
+        ui.type(digits);
+        QCOMPARE(ui.mainBox()->text(), digits);
+        QCOMPARE(ui.mainBox()->font().pointSizeF(), 15.0);
+        QCOMPARE(ui.mainBox()->cursorPosition(), digits.size());
+    }
+
+    void mainDisplayHoldsLongRuns() {
+        // "." and 32767 zeros: every one is kept, the next digit overflows.
+        PanelDriver ui;
+        const QString zeros = "." + QString(32767, u'0');
+        ui.type(zeros);
+        QCOMPARE(ui.mainBox()->calculatorText(), zeros);
+        QVERIFY(!ui.notice()->isVisible());
+        ui.type("0");
+        QCOMPARE(ui.notice()->text(), QString("溢出"));
+        QCOMPARE(ui.mainBox()->calculatorText(), zeros);
+        // Copy takes the whole text.
+        QTest::keySequence(ui.window(), QKeySequence(Qt::CTRL | Qt::Key_C));
+        QCOMPARE(QApplication::clipboard()->text(), zeros);
+    }
+
+    void boxesAreReadOnlyForAssistiveTechnology() {
+        PanelDriver ui;
+        ui.click("反弹 2 0");
+        for (QWidget* box :
+             {static_cast<QWidget*>(ui.mainBox()), static_cast<QWidget*>(ui.inputBox())}) {
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(box);
+            QVERIFY(accessible->state().readOnly);
+            accessible->setText(QAccessible::Value, "999");
+            if (QAccessibleEditableTextInterface* editable = accessible->editableTextInterface()) {
+                editable->insertText(0, "9");
+                editable->replaceText(0, 1, "9");
+            }
+        }
+        QCOMPARE(ui.mainBox()->text(), kPeakPrompt);
+        QCOMPARE(ui.inputBox()->text(), QString("20"));
+        ui.click("=");
+        QCOMPARE(describe(ui.panel().state()).contains("first=20 "), true);
+    }
+
+    void copy_data() {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::addColumn<QString>("copied");
+
+        const QKeySequence ctrlC(Qt::CTRL | Qt::Key_C);
+        const QKeySequence ctrlInsert(Qt::CTRL | Qt::Key_Insert);
+        QTest::newRow("result, Ctrl+C")
+            << "反弹 2 0 = 1 0 =" << ctrlC << "标准反弹:13.75 中级反弹:15";
+        QTest::newRow("number, Ctrl+Insert") << "1 2 + 3" << ctrlInsert << " 12+3";
+        QTest::newRow("prompt, Ctrl+C") << "成本" << ctrlC << "输入股票价格：";
+    }
+
+    void copy() {
+        QFETCH(QString, script);
+        QFETCH(QKeySequence, keys);
+        QFETCH(QString, copied);
+
+        PanelDriver ui;
+        ui.click(script);
+        const QString before = describe(ui.panel().state());
+        QApplication::clipboard()->clear();
+        QTest::keySequence(ui.window(), keys);
+        QCOMPARE(QApplication::clipboard()->text(), copied);
+        QCOMPARE(describe(ui.panel().state()), before);
+    }
+
+    void copyFromTheMenu() {
+        PanelDriver ui;
+        ui.click("出货 1 0 =");
+        QApplication::clipboard()->clear();
+        // Through the window, as the platform delivers a right click.
+        QTest::mouseClick(ui.window(), Qt::RightButton, {},
+                          ui.mainBox()->geometry().topLeft() + QPoint(40, 20));
+        auto* menu = ui.panel().findChild<QMenu*>();
+        QVERIFY(menu != nullptr && menu->isVisible());
+        QCOMPARE(menu->actions().size(), 1);
+        QCOMPARE(menu->actions().front()->text(), QString("复制"));
+        menu->actions().front()->trigger();
+        QCOMPARE(QApplication::clipboard()->text(), QString("保守出货:13.75  标准出货:16.18"));
+    }
+
+    void paste_data() {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("clipboard");
+        QTest::addColumn<QString>("mainText");
+        QTest::addColumn<QString>("inputText");
+
+        const QString longest = "." + QString(39, u'0');
+        // clang-format off
+        QTest::newRow("price")             << "" << "12.5" << "12.5" << "";
+        QTest::newRow("blanks around")     << "1 +" << " \t7.25\n" << " 1+7.25" << "";
+        QTest::newRow("into a function")   << "反弹" << "168.35" << kPeakPrompt << "168.35";
+        QTest::newRow("40 characters")     << "" << longest << longest << "";
+        QTest::newRow("41 characters")     << "" << longest + "0" << "" << "";
+        QTest::newRow("two points")        << "" << "1.2.3" << "" << "";
+        QTest::newRow("sign")              << "" << "-5" << "" << "";
+        QTest::newRow("thousands")         << "" << "1,000" << "" << "";
+        QTest::newRow("words")             << "" << "price 12" << "" << "";
+        QTest::newRow("point alone")       << "" << "." << "" << "";
+        QTest::newRow("empty")             << "" << "" << "" << "";
+        // clang-format on
+    }
+
+    void paste() {
+        QFETCH(QString, script);
+        QFETCH(QString, clipboard);
+        QFETCH(QString, mainText);
+        QFETCH(QString, inputText);
+
+        PanelDriver ui;
+        ui.click(script);
+        QApplication::clipboard()->setText(clipboard);
+        QTest::keySequence(ui.window(), QKeySequence(Qt::CTRL | Qt::Key_V));
+        QCOMPARE(ui.mainBox()->text(), mainText);
+        QCOMPARE(ui.inputBox()->text(), inputText);
+    }
+
+    void pasteIsTypedKeyByKey() {
+        PanelDriver typed;
+        typed.type("2*3.5");
+        PanelDriver pasted;
+        pasted.type("2*");
+        QApplication::clipboard()->setText("3.5");
+        QTest::keySequence(pasted.window(), QKeySequence(Qt::SHIFT | Qt::Key_Insert));
+        QCOMPARE(describe(pasted.panel().state()), describe(typed.panel().state()));
+        QCOMPARE(pasted.mainBox()->text(), QString(" 2*3.5"));
+    }
+
+    void closeKeys_data() {
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::newRow("Ctrl+Q") << QKeySequence(Qt::CTRL | Qt::Key_Q);
+        QTest::newRow("Ctrl+W") << QKeySequence(Qt::CTRL | Qt::Key_W);
+    }
+
+    void closeKeys() {
+        QFETCH(QKeySequence, keys);
+        PanelDriver ui;
+        ui.type("7");
+        QTest::keySequence(ui.window(), keys);
+        QVERIFY(!ui.panel().isVisible());
+        QCOMPARE(ui.mainBox()->text(), QString("7"));
+    }
+
     void failures_data() {
         QTest::addColumn<QString>("script");
         QTest::addColumn<QString>("notice");
@@ -197,8 +498,13 @@ private slots:
         QVERIFY(ui.notice()->isVisible());
         QCOMPARE(ui.notice()->text(), notice);
         QCOMPARE(ui.mainBox()->text(), mainText);
-        QVERIFY(ui.notice()->geometry().top() >= ui.mainBox()->geometry().bottom());
-        QVERIFY(ui.panel().rect().contains(ui.notice()->geometry()));
+        // Over the main display, hiding no button's caption, and read out.
+        QVERIFY(ui.mainBox()->geometry().contains(ui.notice()->geometry()));
+        for (QAbstractButton* button : ui.panel().findChildren<QAbstractButton*>()) {
+            QVERIFY(!button->geometry().intersects(ui.notice()->geometry()));
+        }
+        QCOMPARE(QAccessible::queryAccessibleInterface(ui.notice())->text(QAccessible::Name),
+                 notice);
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
 
         // The next key takes the notice away and works as usual.

@@ -33,12 +33,12 @@ QAbstractButton* PanelDriver::button(const QString& name) const {
     return nullptr;
 }
 
-QLineEdit* PanelDriver::mainBox() const {
-    return qobject_cast<QLineEdit*>(control("显示"));
+zorvane::ui::DisplayBox* PanelDriver::mainBox() const {
+    return qobject_cast<zorvane::ui::DisplayBox*>(control("显示"));
 }
 
-QLineEdit* PanelDriver::inputBox() const {
-    return qobject_cast<QLineEdit*>(control("显示2"));
+zorvane::ui::DisplayBox* PanelDriver::inputBox() const {
+    return qobject_cast<zorvane::ui::DisplayBox*>(control("显示2"));
 }
 
 QLabel* PanelDriver::notice() const {
@@ -61,6 +61,24 @@ void PanelDriver::type(const QString& keys) const {
 
 void PanelDriver::press(Qt::Key key, Qt::KeyboardModifiers modifiers) const {
     QTest::keyClick(window(), key, modifiers);
+}
+
+void PanelDriver::keyEvent(bool press, Qt::Key key, const QString& text,
+                           Qt::KeyboardModifiers modifiers, bool autoRepeat) const {
+    QTest::simulateEvent(window(), press, key, modifiers, text, autoRepeat);
+}
+
+void PanelDriver::typeRolledOver(const QString& keys) const {
+    auto keyOf = [](QChar ch) { return static_cast<Qt::Key>(ch.unicode()); };
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+        keyEvent(true, keyOf(keys[i]), keys[i]);
+        if (i > 0) {
+            keyEvent(false, keyOf(keys[i - 1]), keys[i - 1]);
+        }
+    }
+    if (!keys.isEmpty()) {
+        keyEvent(false, keyOf(keys.back()), keys.back());
+    }
 }
 
 void prepareApplication() {

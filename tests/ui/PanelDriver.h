@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QString>
 
+#include "DisplayBox.h"
 #include "Panel.h"
 
 class QWindow;
@@ -20,8 +21,8 @@ public:
 
     QWidget* control(const QString& name) const;
     QAbstractButton* button(const QString& name) const;
-    QLineEdit* mainBox() const;
-    QLineEdit* inputBox() const;
+    zorvane::ui::DisplayBox* mainBox() const;
+    zorvane::ui::DisplayBox* inputBox() const;
     QLabel* notice() const;
 
     // Clicks the buttons named in `script`, separated by blanks. A word is
@@ -30,6 +31,13 @@ public:
     // Types each character of `keys` into the window.
     void type(const QString& keys) const;
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const;
+    // One press or release as the platform delivers it, with its own text,
+    // so presses can overlap and repeat.
+    void keyEvent(bool press, Qt::Key key, const QString& text,
+                  Qt::KeyboardModifiers modifiers = Qt::NoModifier, bool autoRepeat = false) const;
+    // Presses each key of `keys` while the previous one is still held, and
+    // releases it after the next one went down: fast typing with overlap.
+    void typeRolledOver(const QString& keys) const;
 
 private:
     zorvane::ui::面板 panel_;

@@ -208,7 +208,7 @@ private slots:
         QVERIFY2(contrast(textColour, blue) >= 4.5, qPrintable(textColour.name()));
 
         PanelDriver ui;
-        auto* box = qobject_cast<QLineEdit*>(ui.control(name));
+        auto* box = qobject_cast<zorvane::ui::DisplayBox*>(ui.control(name));
         QVERIFY(box != nullptr);
         // Output only: disabled, so it can neither be typed into nor focused.
         QVERIFY(!box->isEnabled());
@@ -219,7 +219,7 @@ private slots:
         // enabled box draws them: dark blue behind text in the system colour.
         QCOMPARE(box->palette().color(QPalette::Disabled, QPalette::Text), textColour);
         box->show();
-        box->setText("88888888");
+        box->showText("88888888");
         const QImage disabled = box->grab().toImage();
         QCOMPARE(disabled.pixelColor(4, box->height() / 2), blue);
         box->setEnabled(true);

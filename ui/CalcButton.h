@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QPushButton>
+
+namespace zorvane::ui {
+
+// A button of the calculator window. While it has the focus, Return and the
+// keypad's Enter press it as Space does (outside dialogs a QPushButton reacts
+// to Space only, and turning on autoDefault would change how it is drawn),
+// and it always shows the focus frame: the calculator moves the focus to "="
+// itself, and the user must see which button Enter will press, not only after
+// walking the buttons with Tab.
+class CalcButton final : public QPushButton {
+    Q_OBJECT
+
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+};
+
+}  // namespace zorvane::ui

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace zorvane::ui {
+
+// What copy and paste make of the calculator's texts.
+
+// A text without its trailing blanks: what is copied of the main display, and
+// the part of a prompt that must stay in view.
+QString withoutTrailingBlanks(const QString& text);
+
+// The price in a pasted text, to be typed key by key: a plain decimal number
+// of at most kLongestPastedPrice characters (digits with at most one "."),
+// with blanks around it allowed. Anything else gives nothing.
+inline constexpr qsizetype kLongestPastedPrice = 40;
+std::optional<QString> pastedPrice(const QString& clipboardText);
+
+}  // namespace zorvane::ui
