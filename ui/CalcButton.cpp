@@ -1,6 +1,7 @@
 #include "CalcButton.h"
 
 #include <QKeyEvent>
+#include <QPen>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -23,6 +24,14 @@ void CalcButton::paintEvent(QPaintEvent* /*event*/) {
         option.state |= QStyle::State_KeyboardFocusChange;
     }
     painter.drawControl(QStyle::CE_PushButton, option);
+    if (hasFocus()) {
+        // The style's thin outline is hard to see on the window's blue: add
+        // the classic dotted frame inside the button.
+        constexpr int kInset = 4;
+        painter.setPen(QPen(palette().color(QPalette::ButtonText), 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(kInset, kInset, -kInset - 1, -kInset - 1));
+    }
 }
 
 }  // namespace zorvane::ui

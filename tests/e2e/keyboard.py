@@ -1,0 +1,151 @@
+"""Types into the running calculator with real X key events and reads its
+displays through AT-SPI. Run by scripts/e2e on a private X server and session
+bus; takes the program's path."""
+
+import os
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+TIMEOUT = 10.0
+
+
+def xdotool(*args):
+    return subprocess.run(["xdotool", *args], check=True, capture_output=True, text=True).stdout
+
+
+def poll(what, read, timeout=TIMEOUT):
+    """Polls read() every 20 ms until it gives something truthy."""
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        value = read()
+        if value:
+            return value
+        time.sleep(0.02)
+    raise RuntimeError(f"timed out waiting for {what}")
+
+
+def find_window():
+    def search():
+        found = subprocess.run(["xdotool", "search", "--name", "^Zorvane$"],
+                               capture_output=True, text=True).stdout.split()
+        return found[0] if found else None
+    return poll("the Zorvane window", search)
+
+
+def find_displays():
+    def search():
+        desktop = pyatspi.Registry.getDesktop(0)
+        for app in desktop:
+            if app is None:
+                continue
+            main = pyatspi.findDescendant(app, lambda a: a is not None and a.name == "显示")
+            if main is not None:
+                return main, pyatspi.findDescendant(app, lambda a: a is not None and a.name == "显示2")
+        return None
+    return poll("the displays on the accessibility bus", search)
+
+
+def text_of(accessible):
+    return accessible.queryText().getText(0, -1)
+
+
+class Calculator:
+    def __init__(self, program):
+        self.process = subprocess.Popen([program])
+        self.window = find_window()
+        xdotool("windowfocus", "--sync", self.window)
+        self.main, self.input = find_displays()
+
+    def keys(self, *names):
+        xdotool("key", "--delay", "30", *names)
+
+    def type(self, text):
+        xdotool("type", "--delay", "40", text)
+
+    def roll_over(self, digits):
+        """Each key goes down before the previous one comes up."""
+        steps = []
+        for i, key in enumerate(digits):
+            steps += ["keydown", key]
+            if i > 0:
+                steps += ["sleep", "0.03", "keyup", digits[i - 1]]
+        steps += ["sleep", "0.03", "keyup", digits[-1]]
+        xdotool(*steps)
+
+    def expect(self, accessible, wanted):
+        try:
+            poll(repr(wanted), lambda: text_of(accessible) == wanted, timeout=5)
+            return None
+        except RuntimeError:
+            return text_of(accessible)
+
+    def screenshot(self, name):
+        folder = os.environ.get("E2E_SCREENSHOTS")
+        if folder:
+            subprocess.run(["import", "-window", self.window, os.path.join(folder, name + ".png")],
+                           check=True)
+
+    def close(self):
+        """Ctrl+Q must end the program; a program that stays is killed."""
+        self.keys("ctrl+q")
+        try:
+            self.process.wait(timeout=TIMEOUT)
+            return True
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+            return False
+
+
+def scenarios(calc):
+    """(name, steps, display, expected text); each starts from a reset."""
+    return [
+        ("12+3= on the main keyboard", lambda: calc.type("12+3="), calc.main, "15"),
+        ("7*6=", lambda: calc.type("7*6="), calc.main, "42"),
+        ("1250 rolled over", lambda: calc.roll_over(["1", "2", "5", "0"]), calc.main, "1250"),
+        ("Ctrl+1 types nothing", lambda: calc.keys("2", "ctrl+1", "3"), calc.main, "23"),
+        ("rebound from the keyboard", lambda: (
+            # Esc left the focus on "="; Tab twice reaches the rebound button.
+            calc.keys("Tab", "Tab", "Return"), calc.type("20=10=")),
+         calc.main, "标准反弹:13.75 中级反弹:15 "),
+        ("1250 rolled over into the input box", lambda: (
+            calc.keys("Tab", "Tab", "Return"), calc.roll_over(["1", "2", "5", "0"])),
+         calc.input, "1250"),
+        ("copy and paste", lambda: (
+            calc.type("12.5*2="), calc.keys("ctrl+c", "Escape", "ctrl+v")),
+         calc.main, "25"),
+    ]
+
+
+def main(program):
+    calc = Calculator(program)
+    passed = failed = 0
+    try:
+        for name, steps, display, wanted in scenarios(calc):
+            calc.keys("Escape")
+            if calc.expect(calc.main, "") is not None:
+                raise RuntimeError("Esc did not reset the calculator")
+            steps()
+            shown = calc.expect(display, wanted)
+            calc.screenshot("".join(ch if ch.isalnum() else "-" for ch in name))
+            if shown is None:
+                passed += 1
+                print(f"PASS {name}")
+            else:
+                failed += 1
+                print(f"FAIL {name}: shows {shown!r}, wanted {wanted!r}")
+    finally:
+        if calc.close():
+            passed += 1
+            print("PASS Ctrl+Q closes the window")
+        else:
+            failed += 1
+            print("FAIL Ctrl+Q closes the window")
+    print(f"{passed} passed, {failed} failed")
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1]))
