@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <algorithm>
 #include <array>
-#include <cstdint>
 #include <utility>
 
 #include "AppSetup.h"
@@ -120,20 +119,25 @@ void 面板::wireButtons() {
     onClick(QStringLiteral("按键"), [this] { onPoint(state_, *display_); });
     onClick(QStringLiteral("按键10"), [this] { onSignChange(state_, *display_); });
 
-    // Operation codes 1 to 4: add, subtract, multiply, divide.
-    const std::array<const char*, 4> operators = {"运算加", "运算减", "运算乘", "运算除"};
-    for (std::size_t i = 0; i < operators.size(); ++i) {
-        const auto op = static_cast<std::uint8_t>(i + 1);
-        onClick(QString::fromUtf8(operators[i]), [this, op] { onOperator(state_, *display_, op); });
+    const std::array<std::pair<const char*, OpCode>, 4> operators = {{
+        {"运算加", OpCode::Add},
+        {"运算减", OpCode::Subtract},
+        {"运算乘", OpCode::Multiply},
+        {"运算除", OpCode::Divide},
+    }};
+    for (const auto& [name, op] : operators) {
+        onClick(QString::fromUtf8(name), [this, op] { onOperator(state_, *display_, op); });
     }
     onClick(QStringLiteral("等于"), [this] { onEquals(state_, *display_); });
 
-    // Trading-function codes 5 to 8.
-    const std::array<const char*, 4> functions = {"反弹", "回调", "出货", "成本"};
-    for (std::size_t i = 0; i < functions.size(); ++i) {
-        const auto code = static_cast<std::uint8_t>(i + 5);
-        onClick(QString::fromUtf8(functions[i]),
-                [this, code] { onFunction(state_, *display_, code); });
+    const std::array<std::pair<const char*, OpCode>, 4> functions = {{
+        {"反弹", OpCode::Rebound},
+        {"回调", OpCode::Pullback},
+        {"出货", OpCode::SellOff},
+        {"成本", OpCode::Cost},
+    }};
+    for (const auto& [name, code] : functions) {
+        onClick(QString::fromUtf8(name), [this, code] { onFunction(state_, *display_, code); });
     }
     onClick(QStringLiteral("清除"), [this] { onReset(state_, *display_); });
 }

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "KeySequence.h"
-#include "RecordingDisplay.h"
 
 using namespace zorvane;
 
@@ -13,7 +12,7 @@ TEST(Load, HidesTheInputBoxAndLocksBothBoxes) {
     EXPECT_FALSE(driver.display.inputEnabled);
     EXPECT_FALSE(driver.display.mainEnabled);
     EXPECT_EQ(driver.display.mainText, "");
-    EXPECT_EQ(driver.state.functionMode, 0);
+    EXPECT_FALSE(driver.state.functionMode);
 }
 
 TEST(Reset, ClearsTheCalculatorAndTheDisplays) {
@@ -24,9 +23,9 @@ TEST(Reset, ClearsTheCalculatorAndTheDisplays) {
     EXPECT_EQ(driver.display.inputText, "");
     EXPECT_FALSE(driver.display.inputVisible);
     EXPECT_EQ(driver.display.mainAlignment, Alignment::Right);
-    EXPECT_EQ(driver.state.opCode, 0);
-    EXPECT_EQ(driver.state.functionMode, 0);
-    EXPECT_EQ(driver.state.decimalMode, 0);
+    EXPECT_EQ(driver.state.opCode, OpCode::None);
+    EXPECT_FALSE(driver.state.functionMode);
+    EXPECT_FALSE(driver.state.decimalMode);
     EXPECT_EQ(driver.state.digitMantissa, 0.0f);
     EXPECT_EQ(driver.state.fractionDigits, 0);
     EXPECT_EQ(driver.state.resultValue, 0.0f);
@@ -37,7 +36,7 @@ TEST(Reset, ClearsTheCalculatorAndTheDisplays) {
 TEST(Reset, KeepsAwaitingSecondUntilTheNextFunctionButton) {
     KeyDriver driver;
     driver.press("R20=C");
-    EXPECT_EQ(driver.state.awaitingSecond, 1);
+    EXPECT_TRUE(driver.state.awaitingSecond);
     EXPECT_EQ(driver.state.firstInput, "20");
     driver.press("R20=10=");
     EXPECT_EQ(driver.display.mainText, "标准反弹:13.75 中级反弹:15 ");
@@ -106,6 +105,6 @@ TEST(Keyboard, EscapeResetsInTheMiddleOfAFunction) {
     EXPECT_EQ(driver.display.mainText, "");
     EXPECT_EQ(driver.display.inputText, "");
     EXPECT_FALSE(driver.display.inputVisible);
-    EXPECT_EQ(driver.state.opCode, 0);
-    EXPECT_EQ(driver.state.functionMode, 0);
+    EXPECT_EQ(driver.state.opCode, OpCode::None);
+    EXPECT_FALSE(driver.state.functionMode);
 }
