@@ -18,7 +18,9 @@ TEST(Load, HidesTheInputBoxAndLocksBothBoxes) {
 TEST(Reset, ClearsTheCalculatorAndTheDisplays) {
     KeyDriver driver;
     driver.press("R20=10=5.5");
+    const int focusBefore = driver.display.focusEqualsCalls;
     driver.press('C');
+    EXPECT_EQ(driver.display.focusEqualsCalls, focusBefore + 1);
     EXPECT_EQ(driver.display.mainText, "");
     EXPECT_EQ(driver.display.inputText, "");
     EXPECT_FALSE(driver.display.inputVisible);
@@ -101,7 +103,9 @@ TEST(Keyboard, OtherCharactersChangeNothing) {
 TEST(Keyboard, EscapeResetsInTheMiddleOfAFunction) {
     KeyDriver driver;
     driver.press("K10=5");
+    const int focusBefore = driver.display.focusEqualsCalls;
     onKey(driver.state, driver.display, 27);
+    EXPECT_EQ(driver.display.focusEqualsCalls, focusBefore + 1);
     EXPECT_EQ(driver.display.mainText, "");
     EXPECT_EQ(driver.display.inputText, "");
     EXPECT_FALSE(driver.display.inputVisible);

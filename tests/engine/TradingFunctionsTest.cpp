@@ -72,6 +72,13 @@ TEST(TradingFunctions, ResultTexts) {
         // 1 × 3334 × 0.0015 = 5.001: the rate applies from 5 upwards.
         {"K1=3334=", "高抛成本:1.01 接回成本:0.99 "},
         {"K1=3333=", "高抛成本:1.01 接回成本:0.99 "},
+        // The same amounts over a hundredth of a share make the fees per share
+        // large enough to tell the two fee rules apart on either side: 3334 ×
+        // 0.0056 = 18.6704 (the other rule would give 18.668), and 3333 ×
+        // 0.002 + 12 = 18.666 (the other rule 18.6648). At exactly 5 both
+        // rules give the same fees, so no amount tells ">= 5" from "> 5".
+        {"K333400=.01=", "高抛成本:335267.04 接回成本:331532.96 "},
+        {"K333300=.01=", "高抛成本:335166.6 接回成本:331433.4 "},
         // 6170 × (0.002 + 0.0036) = 34.552 over 500 shares.
         {"K12.34=500=", "高抛成本:12.41 接回成本:12.27 "},
         // (0.3 − 0.1) × 0.375 + 0.1 lies just below 0.175 in binary, so it is
