@@ -133,10 +133,9 @@ void costStep(CalculatorState& state, DisplayPort& display) {
     // would read as the same number.
     const double shares = numberInFull(state.secondInput);
     const double fees = roundTripFees(checked(price * shares));
-    if (shares == 0) {
-        throw CalcError(CalcFailure::DivisionByZero);
-    }
-    state.perShareFee = CalcValue::float64(checked(fees / shares));
+    // The division is the calculator's own: no shares is a division by zero,
+    // a quotient beyond the 64-bit range an overflow.
+    state.perShareFee = CalcValue::float64(fees) / CalcValue::float64(shares);
     const double perShare = state.perShareFee.toDouble();
     display.setMainText(resultText("高抛成本:", checked(price + perShare),
                                    " 接回成本:", checked(price - perShare), " "));

@@ -170,6 +170,8 @@ TEST(TradingFunctions, CostFailuresStopBeforeTheResult) {
         {"K10=", CalcFailure::TypeMismatch},
         {"K10=0", CalcFailure::DivisionByZero},
         {"K10=0.0", CalcFailure::DivisionByZero},
+        // 1E-308 shares: 12 of fees over them is beyond the 64-bit range.
+        {"K10=." + std::string(307, '0') + "1", CalcFailure::Overflow},
     };
     for (const auto& row : rows) {
         KeyDriver driver;
