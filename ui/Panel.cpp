@@ -125,8 +125,9 @@ void 面板::wireButtons() {
         {"运算乘", OpCode::Multiply},
         {"运算除", OpCode::Divide},
     }};
-    for (const auto& [name, op] : operators) {
-        onClick(QString::fromUtf8(name), [this, op] { onOperator(state_, *display_, op); });
+    for (const auto& button : operators) {
+        const OpCode op = button.second;
+        onClick(QString::fromUtf8(button.first), [this, op] { onOperator(state_, *display_, op); });
     }
     onClick(QStringLiteral("等于"), [this] { onEquals(state_, *display_); });
 
@@ -136,8 +137,10 @@ void 面板::wireButtons() {
         {"出货", OpCode::SellOff},
         {"成本", OpCode::Cost},
     }};
-    for (const auto& [name, code] : functions) {
-        onClick(QString::fromUtf8(name), [this, code] { onFunction(state_, *display_, code); });
+    for (const auto& button : functions) {
+        const OpCode code = button.second;
+        onClick(QString::fromUtf8(button.first),
+                [this, code] { onFunction(state_, *display_, code); });
     }
     onClick(QStringLiteral("清除"), [this] { onReset(state_, *display_); });
 }
