@@ -8,74 +8,97 @@ namespace zorvane {
 
 namespace {
 
-char operatorCharacter(std::uint8_t op) {
+// The character an operator leaves after the left-hand operand; "?" for the
+// codes that are no operator, which no operator button passes.
+char operatorCharacter(OpCode op) {
     switch (op) {
-        case 1:
+        case OpCode::Add:
             return '+';
-        case 2:
+        case OpCode::Subtract:
             return '-';
-        case 3:
+        case OpCode::Multiply:
             return '*';
-        case 4:
+        case OpCode::Divide:
             return '/';
-        default:
-            return '?';
+        case OpCode::None:
+        case OpCode::Rebound:
+        case OpCode::Pullback:
+        case OpCode::SellOff:
+        case OpCode::Cost:
+            break;
     }
-}
-
-CalcValue calculate(std::uint8_t op, const CalcValue& left, const CalcValue& right) {
-    switch (op) {
-        case 1:
-            return left + right;
-        case 2:
-            return left - right;
-        case 3:
-            return left * right;
-        default:
-            return left / right;
-    }
-}
-
-bool isArithmetic(std::uint8_t code) {
-    return code >= 1 && code <= 4;
-}
-bool isTradingFunction(std::uint8_t code) {
-    return code >= 5 && code <= 8;
+    return '?';
 }
 
 constexpr int kShownDecimals = 3;
+
+// Equals on a pending operator: the operator applied to the two operands, the
+// result kept as the next left-hand operand.
+void calculate(CalculatorState& state, DisplayPort& display) {
+    const CalcValue& left = state.accumulator;
+    const CalcValue& right = state.entryValue;
+    CalcValue result;
+    switch (state.opCode) {
+        case OpCode::Add:
+            result = left + right;
+            break;
+        case OpCode::Subtract:
+            result = left - right;
+            break;
+        case OpCode::Multiply:
+            result = left * right;
+            break;
+        case OpCode::Divide:
+            result = left / right;
+            break;
+        case OpCode::None:
+        case OpCode::Rebound:
+        case OpCode::Pullback:
+        case OpCode::SellOff:
+        case OpCode::Cost:
+            return;
+    }
+    state.resultValue = toFloat32(result.toDouble());
+    display.setMainText(numericText(roundHalfEven(state.resultValue, kShownDecimals)));
+    state.accumulator = CalcValue::float32(state.resultValue);
+}
 
 }  // namespace
 
 // An operator computes nothing: it replaces any pending operation and takes
 // the last value as the left-hand operand.
-void onOperator(CalculatorState& state, DisplayPort& display, std::uint8_t op) {
+void onOperator(CalculatorState& state, DisplayPort& display, OpCode op) {
     state.opCode = op;
     state.accumulator = CalcValue::float32(state.resultValue);
     state.fractionDigits = 0;
     state.digitMantissa = 0.0f;
-    state.decimalMode = 0;
-    state.functionMode = 0;
+    state.decimalMode = false;
+    state.functionMode = false;
     display.setMainText(signedNumericText(state.resultValue) + operatorCharacter(op));
 }
 
 // Equals keeps the operation and its right-hand operand, so that repeated
 // presses apply them again to the last result.
 void onEquals(CalculatorState& state, DisplayPort& display) {
-    state.decimalMode = 0;
+    state.decimalMode = false;
     state.digitMantissa = 0.0f;
     state.fractionDigits = 0;
-    if (isTradingFunction(state.opCode)) {
-        onFunctionEquals(state, display);
-        return;
+    switch (state.opCode) {
+        case OpCode::None:
+            return;
+        case OpCode::Add:
+        case OpCode::Subtract:
+        case OpCode::Multiply:
+        case OpCode::Divide:
+            calculate(state, display);
+            return;
+        case OpCode::Rebound:
+        case OpCode::Pullback:
+        case OpCode::SellOff:
+        case OpCode::Cost:
+            onFunctionEquals(state, display);
+            return;
     }
-    if (!isArithmetic(state.opCode)) {
-        return;
-    }
-    const CalcValue result = calculate(state.opCode, state.accumulator, state.entryValue);
-    state.resultValue = toFloat32(result.toDouble());
-    display.setMainText(numericText(roundHalfEven(state.resultValue, kShownDecimals)));
-    state.accumulator = CalcValue::float32(state.resultValue);
 }
 
 }  // namespace zorvane

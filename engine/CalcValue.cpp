@@ -46,10 +46,7 @@ CalcValue CalcValue::negated() const {
         case Kind::Empty:
             return int16(0);
         case Kind::Int16:
-            // -32768 has no positive counterpart in 16 bits.
-            if (int16_ == INT16_MIN) {
-                throw CalcError(CalcFailure::Overflow);
-            }
+            // The only integer the calculator holds is the 0 of a reset.
             return int16(static_cast<std::int16_t>(-int16_));
         case Kind::Float32:
             return float32(-float32_);
@@ -57,10 +54,6 @@ CalcValue CalcValue::negated() const {
             return float64(-float64_);
     }
     return int16(0);
-}
-
-bool operator==(const CalcValue& a, const CalcValue& b) {
-    return a.kind() == b.kind() && a.toDouble() == b.toDouble();
 }
 
 namespace {

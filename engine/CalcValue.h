@@ -17,7 +17,6 @@ public:
     static CalcValue float64(double value);
 
     Kind kind() const { return kind_; }
-    bool isEmpty() const { return kind_ == Kind::Empty; }
     double toDouble() const;
     // The negated value of the same kind; empty becomes integer 0.
     CalcValue negated() const;
@@ -25,8 +24,6 @@ public:
     std::int16_t asInt16() const { return int16_; }
     float asFloat32() const { return float32_; }
     double asFloat64() const { return float64_; }
-
-    friend bool operator==(const CalcValue& a, const CalcValue& b);
 
 private:
     Kind kind_ = Kind::Empty;

@@ -18,16 +18,16 @@ void onKey(CalculatorState& state, DisplayPort& display, char16_t ch) {
             onPoint(state, display);
             break;
         case u'+':
-            onOperator(state, display, 1);
+            onOperator(state, display, OpCode::Add);
             break;
         case u'-':
-            onOperator(state, display, 2);
+            onOperator(state, display, OpCode::Subtract);
             break;
         case u'*':
-            onOperator(state, display, 3);
+            onOperator(state, display, OpCode::Multiply);
             break;
         case u'/':
-            onOperator(state, display, 4);
+            onOperator(state, display, OpCode::Divide);
             break;
         case u'=':
             onEquals(state, display);

@@ -32,7 +32,7 @@ void appendToMainText(DisplayPort& display, char c) {
 }  // namespace
 
 void onDigit(CalculatorState& state, DisplayPort& display, int digit) {
-    if (state.decimalMode == 1) {
+    if (state.decimalMode) {
         if (state.fractionDigits == std::numeric_limits<std::int16_t>::max()) {
             throw CalcError(CalcFailure::Overflow);
         }
@@ -46,12 +46,12 @@ void onDigit(CalculatorState& state, DisplayPort& display, int digit) {
     state.digitMantissa = *mantissa;
     state.entryValue = CalcValue::float64(state.digitMantissa / powerOfTen(state.fractionDigits));
 
-    if (state.functionMode == 1) {
+    if (state.functionMode) {
         display.setInputText(numericText(state.entryValue));
     } else {
         state.resultValue = toFloat32(state.entryValue.toDouble());
         appendToMainText(display, static_cast<char>('0' + digit));
-        if ((digit == 4 || digit == 5) && state.decimalMode == 0) {
+        if ((digit == 4 || digit == 5) && !state.decimalMode) {
             display.setInputVisible(false);
         }
     }
@@ -59,16 +59,16 @@ void onDigit(CalculatorState& state, DisplayPort& display, int digit) {
 }
 
 void onPoint(CalculatorState& state, DisplayPort& display) {
-    state.decimalMode = 1;
-    if (state.functionMode == 0) {
+    state.decimalMode = true;
+    if (!state.functionMode) {
         appendToMainText(display, '.');
     }
     display.focusEquals();
 }
 
 void onSignChange(CalculatorState& state, DisplayPort& display) {
-    if (state.functionMode == 1) {
-        state.functionMode = 0;
+    if (state.functionMode) {
+        state.functionMode = false;
     }
     state.entryValue = state.entryValue.negated();
     state.resultValue = toFloat32(state.entryValue.toDouble());

@@ -7,6 +7,9 @@
 
 namespace zorvane {
 
+// Numbers as texts and back: writing (NumberFormatting.cpp) and reading
+// (NumberReading.cpp).
+
 // The text of a number as the displays show it: at most 15 significant digits
 // for a 64-bit float and 7 for a 32-bit float, no trailing zeros, "." as the
 // point whatever the locale. Plain decimals from 0.0001 up to what the
@@ -17,9 +20,11 @@ std::string numericText(float x);
 std::string numericText(const CalcValue& x);
 
 // The same with one sign position in front: " 12", "-3", " 0", " 0.5".
-std::string signedNumericText(double x);
-std::string signedNumericText(float x);
-std::string signedNumericText(const CalcValue& x);
+template <typename Number>
+std::string signedNumericText(const Number& x) {
+    std::string text = numericText(x);
+    return text.front() == '-' ? text : ' ' + text;
+}
 
 // The number at the start of a text. Blanks (space, tab, line feed) are
 // skipped wherever they stand; an optional sign, digits with at most one ".",

@@ -3,7 +3,7 @@
 namespace zorvane {
 
 void onLoad(CalculatorState& state, DisplayPort& display) {
-    state.functionMode = 0;
+    state.functionMode = false;
     display.setInputVisible(false);
     // Both boxes are output only; all input comes from buttons and keys.
     display.setInputEnabled(false);
@@ -14,13 +14,13 @@ void onLoad(CalculatorState& state, DisplayPort& display) {
 // trading-function button clears awaitingSecond itself right after its reset.
 void onReset(CalculatorState& state, DisplayPort& display) {
     state.entryValue = CalcValue::int16(0);
-    state.opCode = 0;
+    state.opCode = OpCode::None;
     state.accumulator = CalcValue::int16(0);
-    state.decimalMode = 0;
+    state.decimalMode = false;
     state.digitMantissa = 0.0f;
     state.fractionDigits = 0;
     state.resultValue = 0.0f;
-    state.functionMode = 0;
+    state.functionMode = false;
     display.setMainText("");
     display.setInputText("");
     display.setInputVisible(false);

@@ -65,17 +65,4 @@ float roundHalfEven(float x, int n) {
     return roundDecimal(x, std::clamp(n, 0, kMaxDecimals));
 }
 
-CalcValue roundHalfEven(const CalcValue& x, int n) {
-    switch (x.kind()) {
-        case CalcValue::Kind::Float32:
-            return CalcValue::float32(roundHalfEven(x.asFloat32(), n));
-        case CalcValue::Kind::Float64:
-            return CalcValue::float64(roundHalfEven(x.asFloat64(), n));
-        case CalcValue::Kind::Empty:
-        case CalcValue::Kind::Int16:
-            break;
-    }
-    return x;
-}
-
 }  // namespace zorvane

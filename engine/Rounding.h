@@ -2,8 +2,6 @@
 
 #include <optional>
 
-#include "CalcValue.h"
-
 namespace zorvane {
 
 // The 32-bit float nearest to x (ties to the even mantissa), or nothing when
@@ -18,6 +16,5 @@ float toFloat32(double x);
 // is exactly halfway is a tie, and a tie goes to the even last digit.
 double roundHalfEven(double x, int n);
 float roundHalfEven(float x, int n);
-CalcValue roundHalfEven(const CalcValue& x, int n);
 
 }  // namespace zorvane

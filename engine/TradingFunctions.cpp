@@ -9,12 +9,25 @@ namespace zorvane {
 
 namespace {
 
-constexpr std::uint8_t kRebound = 5;
-constexpr std::uint8_t kPullback = 6;
-constexpr std::uint8_t kSellOff = 7;
-constexpr std::uint8_t kCost = 8;
-
 constexpr int kPriceDecimals = 2;
+
+// Rebound and pullback targets lie these fractions of the way from one price
+// to the other; the sell-off targets are these multiples of the price of the
+// holding-concentration peak.
+constexpr double kStandardReboundShare = 0.375;
+constexpr double kStandardPullbackShare = 0.618;
+constexpr double kHalfway = 0.5;
+constexpr double kConservativeSellOffFactor = 1.375;
+constexpr double kStandardSellOffFactor = 1.618;
+
+// The round-trip fees: a base rate on the amount, plus a second rate for a
+// large trade or a flat amount for a small one. A trade is large when the
+// threshold rate of its amount comes to the threshold or more.
+constexpr double kThresholdRate = 0.0015;
+constexpr double kThreshold = 5;
+constexpr double kBaseRate = 0.002;
+constexpr double kLargeTradeRate = 0.0036;
+constexpr double kSmallTradeFlatFee = 12;
 
 const std::string kPeakPrompt = "输入相对顶点价格：             ";
 const std::string kBottomPrompt = "输入相对底部价：             ";
@@ -22,15 +35,24 @@ const std::string kConcentrationPrompt = "输入筹码密集峰价格：        
 const std::string kSharePricePrompt = "输入股票价格：             ";
 const std::string kShareCountPrompt = "输入股票数量：             ";
 
-const std::string& firstPrompt(std::uint8_t code) {
+// The prompt for the first input; onFunction is never given None or an
+// operator.
+const std::string& firstPrompt(OpCode code) {
     switch (code) {
-        case kSellOff:
+        case OpCode::SellOff:
             return kConcentrationPrompt;
-        case kCost:
+        case OpCode::Cost:
             return kSharePricePrompt;
-        default:
-            return kPeakPrompt;
+        case OpCode::Rebound:
+        case OpCode::Pullback:
+        case OpCode::None:
+        case OpCode::Add:
+        case OpCode::Subtract:
+        case OpCode::Multiply:
+        case OpCode::Divide:
+            break;
     }
+    return kPeakPrompt;
 }
 
 // Every formula is checked: an overflow or an invalid operation is a
@@ -48,24 +70,21 @@ std::string resultText(const std::string& firstLabel, double first, const std::s
            numericText(roundHalfEven(second, kPriceDecimals)) + tail;
 }
 
-void takeFirstInput(CalculatorState& state, DisplayPort& display, const std::string& prompt) {
-    state.firstInput = display.getInputText();
-    display.setMainText(prompt);
-}
-
 // Rebound and pullback: the second prompt shows the input box again.
 void secondPromptStep(CalculatorState& state, DisplayPort& display) {
-    takeFirstInput(state, display, kBottomPrompt);
+    state.firstInput = display.getInputText();
+    display.setMainText(kBottomPrompt);
     display.setInputVisible(true);
     display.setInputText("");
-    state.awaitingSecond = 1;
+    state.awaitingSecond = true;
 }
 
 // Round-trip cost: the box keeps its visibility, hidden in a repeated round.
 void quantityPromptStep(CalculatorState& state, DisplayPort& display) {
-    takeFirstInput(state, display, kShareCountPrompt);
+    state.firstInput = display.getInputText();
+    display.setMainText(kShareCountPrompt);
     display.setInputText("");
-    state.awaitingSecond = 1;
+    state.awaitingSecond = true;
 }
 
 void targetStep(CalculatorState& state, DisplayPort& display) {
@@ -74,17 +93,17 @@ void targetStep(CalculatorState& state, DisplayPort& display) {
     const double peak = textValue(state.firstInput);
     const double bottom = textValue(state.secondInput);
     const double range = checked(peak - bottom);
-    if (state.opCode == kRebound) {
-        const double standard = checked(checked(range * 0.375) + bottom);
-        const double medium = checked(checked(range * 0.5) + bottom);
+    if (state.opCode == OpCode::Rebound) {
+        const double standard = checked(checked(range * kStandardReboundShare) + bottom);
+        const double medium = checked(checked(range * kHalfway) + bottom);
         display.setMainText(resultText("标准反弹:", standard, " 中级反弹:", medium, " "));
     } else {
-        const double standard = checked(peak - checked(range * 0.618));
-        const double conservative = checked(peak - checked(range * 0.5));
+        const double standard = checked(peak - checked(range * kStandardPullbackShare));
+        const double conservative = checked(peak - checked(range * kHalfway));
         display.setMainText(resultText("标准回调:", standard, " 保守回调:", conservative, " "));
     }
     display.setInputVisible(false);
-    state.awaitingSecond = 0;
+    state.awaitingSecond = false;
 }
 
 void sellOffStep(CalculatorState& state, DisplayPort& display) {
@@ -92,47 +111,45 @@ void sellOffStep(CalculatorState& state, DisplayPort& display) {
     display.setMainAlignment(Alignment::Centre);
     state.firstInput = display.getInputText();
     const double concentration = textValue(state.firstInput);
-    const double conservative = checked(concentration * 1.375);
-    const double standard = checked(concentration * 1.618);
+    const double conservative = checked(concentration * kConservativeSellOffFactor);
+    const double standard = checked(concentration * kStandardSellOffFactor);
     display.setMainText(resultText("保守出货:", conservative, "  标准出货:", standard, ""));
 }
 
-// Fees of buying and selling back: a rate on the amount, plus either a second
-// rate or a flat amount depending on how large the trade is.
 double roundTripFees(double amount) {
-    const double feeAtLowRate = checked(amount * 0.0015);
-    if (feeAtLowRate >= 5) {
-        return checked(checked(amount * 0.002) + checked(amount * 0.0036));
+    const double base = checked(amount * kBaseRate);
+    if (checked(amount * kThresholdRate) >= kThreshold) {
+        return checked(base + checked(amount * kLargeTradeRate));
     }
-    return checked(checked(amount * 0.002) + 12);
+    return checked(base + kSmallTradeFlatFee);
 }
 
 void costStep(CalculatorState& state, DisplayPort& display) {
     display.setMainAlignment(Alignment::Centre);
     state.secondInput = display.getInputText();
     const double price = textValue(state.firstInput);
-    const double quantity = textValue(state.secondInput);
-    const double fees = roundTripFees(checked(price * quantity));
     // The number of shares must be a number as a whole; an empty box is not.
+    // The box only ever holds texts that numericText wrote, which textValue
+    // would read as the same number.
     const double shares = numberInFull(state.secondInput);
-    if (shares == 0) {
-        throw CalcError(CalcFailure::DivisionByZero);
-    }
-    state.perShareFee = CalcValue::float64(checked(fees / shares));
+    const double fees = roundTripFees(checked(price * shares));
+    // The division is the calculator's own: no shares is a division by zero,
+    // a quotient beyond the 64-bit range an overflow.
+    state.perShareFee = CalcValue::float64(fees) / CalcValue::float64(shares);
     const double perShare = state.perShareFee.toDouble();
     display.setMainText(resultText("高抛成本:", checked(price + perShare),
                                    " 接回成本:", checked(price - perShare), " "));
     display.setInputVisible(false);
-    state.awaitingSecond = 0;
+    state.awaitingSecond = false;
 }
 
 }  // namespace
 
-void onFunction(CalculatorState& state, DisplayPort& display, std::uint8_t code) {
+void onFunction(CalculatorState& state, DisplayPort& display, OpCode code) {
     onReset(state, display);
-    state.awaitingSecond = 0;
+    state.awaitingSecond = false;
     state.opCode = code;
-    state.functionMode = 1;
+    state.functionMode = true;
     display.setMainText(firstPrompt(code));
     display.setInputVisible(true);
     display.setInputText("");
@@ -141,25 +158,29 @@ void onFunction(CalculatorState& state, DisplayPort& display, std::uint8_t code)
 
 void onFunctionEquals(CalculatorState& state, DisplayPort& display) {
     switch (state.opCode) {
-        case kRebound:
-        case kPullback:
-            if (state.awaitingSecond == 0) {
-                secondPromptStep(state, display);
-            } else {
+        case OpCode::Rebound:
+        case OpCode::Pullback:
+            if (state.awaitingSecond) {
                 targetStep(state, display);
+            } else {
+                secondPromptStep(state, display);
             }
             break;
-        case kSellOff:
+        case OpCode::SellOff:
             sellOffStep(state, display);
             break;
-        case kCost:
-            if (state.awaitingSecond == 0) {
-                quantityPromptStep(state, display);
-            } else {
+        case OpCode::Cost:
+            if (state.awaitingSecond) {
                 costStep(state, display);
+            } else {
+                quantityPromptStep(state, display);
             }
             break;
-        default:
+        case OpCode::None:
+        case OpCode::Add:
+        case OpCode::Subtract:
+        case OpCode::Multiply:
+        case OpCode::Divide:
             break;
     }
 }

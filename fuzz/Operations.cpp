@@ -1,6 +1,7 @@
 #include "Operations.h"
 
 #include <cstdio>
+#include <string_view>
 
 #include "Calculator.h"
 
@@ -9,7 +10,7 @@ namespace zorvane::checks {
 namespace {
 
 constexpr std::uint8_t kFirstPowerCount = 0xF0;
-constexpr char16_t kEscape = 27;
+constexpr std::string_view kButtonLetters = "0123456789.~+-*/=CRPSK";
 
 // Bytes are taken one by one; past the end they read as 0.
 class ByteReader {
@@ -23,65 +24,29 @@ private:
     std::size_t pos_ = 0;
 };
 
-int digitOf(std::uint8_t byte) {
-    return byte >= '0' && byte <= '9' ? byte - '0' : byte % 10;
+char16_t digitOf(std::uint8_t byte) {
+    return static_cast<char16_t>(u'0' + (byte >= '0' && byte <= '9' ? byte - '0' : byte % 10));
 }
 
 int runLength(std::uint8_t byte) {
     return byte < kFirstPowerCount ? byte + 1 : 1 << (byte - kFirstPowerCount);
 }
 
-std::optional<Operation> buttonForCharacter(char16_t c) {
-    if (c >= u'0' && c <= u'9') {
-        return Operation{Action::Digit, c - u'0'};
-    }
-    switch (c) {
-        case u'.':
-            return Operation{Action::Point};
-        case u'+':
-            return Operation{Action::Operator, 1};
-        case u'-':
-            return Operation{Action::Operator, 2};
-        case u'*':
-            return Operation{Action::Operator, 3};
-        case u'/':
-            return Operation{Action::Operator, 4};
-        case u'=':
-            return Operation{Action::Equals};
-        default:
-            return std::nullopt;
-    }
-}
-
 Operation decodeOne(std::uint8_t byte, ByteReader& reader) {
-    if (auto button = buttonForCharacter(byte)) {
-        return *button;
+    using Kind = Operation::Kind;
+    if (kButtonLetters.find(static_cast<char>(byte)) != std::string_view::npos) {
+        return {Kind::Button, byte};
     }
-    switch (byte) {
-        case '~':
-            return {Action::SignChange};
-        case 'C':
-            return {Action::Reset};
-        case 'R':
-            return {Action::Function, 5};
-        case 'P':
-            return {Action::Function, 6};
-        case 'S':
-            return {Action::Function, 7};
-        case 'K':
-            return {Action::Function, 8};
-        case 'k': {
-            const int low = reader.next();
-            const int high = reader.next();
-            return {Action::Key, low | (high << 8)};
-        }
-        case 'x': {
-            const int digit = digitOf(reader.next());
-            return {Action::DigitRun, digit, runLength(reader.next())};
-        }
-        default:
-            return {Action::Key, byte};
+    if (byte == 'k') {
+        const int low = reader.next();
+        const int high = reader.next();
+        return {Kind::Key, static_cast<char16_t>(low | (high << 8))};
     }
+    if (byte == 'x') {
+        const char16_t digit = digitOf(reader.next());
+        return {Kind::DigitRun, digit, runLength(reader.next())};
+    }
+    return {Kind::Key, byte};
 }
 
 }  // namespace
@@ -96,79 +61,33 @@ std::vector<Operation> decodeOperations(std::span<const std::uint8_t> bytes) {
     return operations;
 }
 
-void perform(const Operation& operation, CalculatorState& state, DisplayPort& display) {
-    const auto code = static_cast<std::uint8_t>(operation.argument);
-    switch (operation.action) {
-        case Action::Digit:
-            onDigit(state, display, operation.argument);
+void perform(const Operation& operation, KeyDriver& calculator) {
+    switch (operation.kind) {
+        case Operation::Kind::Button:
+        case Operation::Kind::DigitRun:
+            calculator.press(static_cast<char>(operation.character));
             break;
-        case Action::DigitRun:
-            for (int i = 0; i < operation.count; ++i) {
-                onDigit(state, display, operation.argument);
-            }
-            break;
-        case Action::Point:
-            onPoint(state, display);
-            break;
-        case Action::SignChange:
-            onSignChange(state, display);
-            break;
-        case Action::Operator:
-            onOperator(state, display, code);
-            break;
-        case Action::Equals:
-            onEquals(state, display);
-            break;
-        case Action::Function:
-            onFunction(state, display, code);
-            break;
-        case Action::Reset:
-            onReset(state, display);
-            break;
-        case Action::Key:
-            onKey(state, display, static_cast<char16_t>(operation.argument));
+        case Operation::Kind::Key:
+            onKey(calculator.state, calculator.display, operation.character);
             break;
     }
 }
 
 std::string describe(const Operation& operation) {
-    const std::string argument = std::to_string(operation.argument);
-    switch (operation.action) {
-        case Action::Digit:
-            return "digit " + argument;
-        case Action::DigitRun:
-            return std::to_string(operation.count) + " times digit " + argument;
-        case Action::Point:
-            return "point";
-        case Action::SignChange:
-            return "sign change";
-        case Action::Operator:
-            return "operator " + argument;
-        case Action::Equals:
-            return "equals";
-        case Action::Function:
-            return "function " + argument;
-        case Action::Reset:
-            return "reset";
-        case Action::Key: {
+    const std::string character(1, static_cast<char>(operation.character));
+    switch (operation.kind) {
+        case Operation::Kind::Button:
+            return "button " + character;
+        case Operation::Kind::DigitRun:
+            return std::to_string(operation.count) + " times digit " + character;
+        case Operation::Kind::Key: {
             char text[16];
-            std::snprintf(text, sizeof text, "key U+%04X", operation.argument);
+            std::snprintf(text, sizeof text, "key U+%04X",
+                          static_cast<unsigned>(operation.character));
             return text;
         }
     }
     return "?";
-}
-
-bool movesFocus(const Operation& operation) {
-    return operation.action != Action::Operator && operation.action != Action::Equals &&
-           operation.action != Action::Key;
-}
-
-std::optional<Operation> buttonForKey(char16_t key) {
-    if (key == kEscape) {
-        return Operation{Action::Reset};
-    }
-    return buttonForCharacter(key);
 }
 
 }  // namespace zorvane::checks

@@ -1,11 +1,12 @@
 #include "SequenceRunner.h"
 
+#include <cmath>
+#include <exception>
+#include <string_view>
 #include <vector>
 
 #include "Calculator.h"
 #include "Operations.h"
-#include "StateInvariants.h"
-#include "StepRules.h"
 
 namespace zorvane::checks {
 
@@ -16,37 +17,178 @@ namespace {
 constexpr long kMaxEngineCalls = 40000;
 constexpr std::size_t kMaxMainText = 1024;
 
-bool withinBounds(const SequenceResult& result, const Calculator& calculator) {
+// Keys pressed after a reset, on the calculator under test and on a fresh
+// one: a digit and equals, sign change, an operator and its operand, then
+// each kind of trading function.
+constexpr std::string_view kProbe = "5=~+2=.5*=R2=1=S3=K4=5=";
+
+bool withinBounds(const SequenceResult& result, const KeyDriver& calculator) {
     return result.engineCalls < kMaxEngineCalls &&
            calculator.display.mainText.size() <= kMaxMainText;
 }
 
+Outcome performCatching(const Operation& operation, KeyDriver& calculator) {
+    try {
+        perform(operation, calculator);
+    } catch (const CalcError& error) {
+        return {error.failure(), std::nullopt};
+    } catch (const std::exception& error) {
+        return {std::nullopt, std::string("threw std::exception: ") + error.what()};
+    } catch (...) {
+        return {std::nullopt, std::string("threw something that is not a std::exception")};
+    }
+    return {};
+}
+
+bool isValidUtf8(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto lead = static_cast<std::uint8_t>(text[i]);
+        std::size_t length = 0;
+        std::uint32_t codePoint = 0;
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+            codePoint = lead & 0x1Fu;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            codePoint = lead & 0x0Fu;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            codePoint = lead & 0x07u;
+        } else {
+            return false;
+        }
+        if (i + length > text.size()) {
+            return false;
+        }
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto next = static_cast<std::uint8_t>(text[i + k]);
+            if ((next & 0xC0u) != 0x80u) {
+                return false;
+            }
+            codePoint = (codePoint << 6) | (next & 0x3Fu);
+        }
+        const bool overlong =
+            (length == 3 && codePoint < 0x800) || (length == 4 && codePoint < 0x10000);
+        const bool surrogate = codePoint >= 0xD800 && codePoint <= 0xDFFF;
+        if (overlong || surrogate || codePoint > 0x10FFFF) {
+            return false;
+        }
+        i += length;
+    }
+    return true;
+}
+
+// Whatever a text shows, it is no infinity or NaN as a C++ library writes them.
+bool showsNonFinite(std::string_view text) {
+    for (std::string_view word : {"inf", "INF", "nan", "NAN"}) {
+        if (text.find(word) != std::string_view::npos) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Long texts (thousands of typed digits) are cut in the report.
+std::string quoted(const std::string& text) {
+    constexpr std::size_t kShown = 200;
+    if (text.size() <= kShown) {
+        return "\"" + text + "\"";
+    }
+    return "\"" + text.substr(0, kShown) + "\"... (" + std::to_string(text.size()) + " bytes)";
+}
+
+std::optional<std::string> brokenText(const std::string& name, const std::string& text) {
+    if (!isValidUtf8(text) || showsNonFinite(text)) {
+        return name + " shows " + quoted(text);
+    }
+    return std::nullopt;
+}
+
+bool allFinite(const CalculatorState& s) {
+    return std::isfinite(s.entryValue.toDouble()) && std::isfinite(s.accumulator.toDouble()) &&
+           std::isfinite(s.digitMantissa) && std::isfinite(s.resultValue) &&
+           std::isfinite(s.perShareFee.toDouble());
+}
+
+bool sameDisplay(const RecordingDisplay& a, const RecordingDisplay& b) {
+    return a.mainText == b.mainText && a.mainAlignment == b.mainAlignment &&
+           a.inputText == b.inputText && a.inputVisible == b.inputVisible &&
+           a.mainEnabled == b.mainEnabled && a.inputEnabled == b.inputEnabled;
+}
+
 }  // namespace
+
+std::optional<std::string> brokenStep(const KeyDriver& before, const KeyDriver& after,
+                                      const Outcome& outcome) {
+    if (outcome.foreignException) {
+        return outcome.foreignException;
+    }
+    if (auto broken = brokenText("main display", after.display.mainText)) {
+        return broken;
+    }
+    if (auto broken = brokenText("input box", after.display.inputText)) {
+        return broken;
+    }
+    if (!allFinite(after.state)) {
+        return "holds a number that is not finite";
+    }
+    if (outcome.failure && (after.display.mainText != before.display.mainText ||
+                            after.display.inputText != before.display.inputText)) {
+        return std::string("changed a display text before failing with \"") +
+               CalcError(*outcome.failure).what() + "\"";
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> brokenReset(const KeyDriver& calculator) {
+    KeyDriver tested = calculator;
+    KeyDriver fresh;
+    try {
+        tested.press('C');
+        fresh.press('C');
+        for (std::size_t i = 0; i <= kProbe.size(); ++i) {
+            if (!sameDisplay(tested.display, fresh.display)) {
+                const std::string keys(kProbe.substr(0, i));
+                return "after reset and the keys \"" + keys + "\" the displays show " +
+                       quoted(tested.display.mainText) + " and " +
+                       quoted(tested.display.inputText) + ", a fresh calculator " +
+                       quoted(fresh.display.mainText) + " and " + quoted(fresh.display.inputText);
+            }
+            if (i < kProbe.size()) {
+                tested.press(kProbe[i]);
+                fresh.press(kProbe[i]);
+            }
+        }
+    } catch (const std::exception& error) {
+        return std::string("reset or the keys after it threw: ") + error.what();
+    }
+    return std::nullopt;
+}
 
 SequenceResult runSequence(std::span<const std::uint8_t> bytes) {
     SequenceResult result;
-    Calculator calculator;
-    onLoad(calculator.state, calculator.display);
-    if (auto broken = brokenInvariant(calculator.state, calculator.display)) {
-        result.finding = Finding{0, "start-up", *broken};
-        return result;
-    }
+    KeyDriver calculator;
     const std::vector<Operation> operations = decodeOperations(bytes);
     for (std::size_t i = 0; i < operations.size() && withinBounds(result, calculator); ++i) {
-        // A digit run is checked digit by digit, and ends at its first failure.
-        const bool run = operations[i].action == Action::DigitRun;
-        const Operation operation =
-            run ? Operation{Action::Digit, operations[i].argument} : operations[i];
-        const int repeats = run ? operations[i].count : 1;
+        const Operation& operation = operations[i];
+        const int repeats = operation.kind == Operation::Kind::DigitRun ? operation.count : 1;
         ++result.operations;
         for (int repeat = 0; repeat < repeats && withinBounds(result, calculator); ++repeat) {
-            const Calculator before = calculator;
+            const KeyDriver before = calculator;
             const Outcome outcome = performCatching(operation, calculator);
             ++result.engineCalls;
-            if (auto broken = brokenStepRule(operation, before, calculator, outcome)) {
+            auto broken = brokenStep(before, calculator, outcome);
+            if (!broken && outcome.failure) {
+                broken = brokenReset(calculator);
+            }
+            if (broken) {
                 const std::string repeated =
-                    run ? " (" + std::to_string(repeat + 1) + " of " + describe(operations[i]) + ")"
-                        : "";
+                    repeats > 1 ? " (" + std::to_string(repeat + 1) + " of them)" : "";
                 result.finding = Finding{i + 1, describe(operation) + repeated, *broken};
                 return result;
             }
@@ -56,7 +198,7 @@ SequenceResult runSequence(std::span<const std::uint8_t> bytes) {
             }
         }
     }
-    if (auto broken = brokenResetRule(calculator)) {
+    if (auto broken = brokenReset(calculator)) {
         result.finding = Finding{operations.size() + 1, "reset at the end", *broken};
     }
     return result;

@@ -7,11 +7,14 @@
 #include <span>
 #include <string>
 
+#include "CalcError.h"
+#include "KeyDriver.h"
+
 namespace zorvane::checks {
 
-// A broken rule: after which operation, and what was wrong.
+// A broken check: after which operation, and what was wrong.
 struct Finding {
-    std::size_t step = 0;  // 0 for start-up, then 1 for the first operation
+    std::size_t step = 0;  // 1 for the first operation
     std::string operation;
     std::string problem;
 };
@@ -25,19 +28,32 @@ struct SequenceResult {
 };
 
 // Starts a calculator, performs the operations decoded from bytes (see
-// decodeOperations) and checks after each one:
-// - the invariants of every state and both display texts;
-// - a CalcError comes only from an operation that can raise that failure in
-//   the state it started from, and leaves the texts and the operands as they
-//   were; nothing else is ever thrown;
-// - the focus moves to equals exactly for the operations that move it;
-// - a typed character does what its button does, and an unknown one nothing;
-// and at the end that a reset still gives the fresh reset state. A digit run
-// is checked digit by digit. The sequence stops early after 40000 engine
-// calls or once the main display holds more than 1024 characters.
+// decodeOperations), a digit run digit by digit up to its first failure, and
+// checks each step with brokenStep. At the end, and after every failure, a
+// reset must bring back the fresh state (brokenReset). The sequence stops
+// early after 40000 engine calls or once the main display holds more than
+// 1024 characters.
 SequenceResult runSequence(std::span<const std::uint8_t> bytes);
 
-// "step 12 (equals): main display shows ..."
+// How one operation ended: normally, with a CalcError, or with anything else.
+struct Outcome {
+    std::optional<CalcFailure> failure;
+    std::optional<std::string> foreignException;
+};
+
+// What holds after any step, however the engine works: nothing but a
+// CalcError escapes; both texts are valid UTF-8 and show no infinity or NaN;
+// every number the calculator holds is finite; and a step that fails leaves
+// both texts as they were. Returns the broken check, or nothing.
+std::optional<std::string> brokenStep(const KeyDriver& before, const KeyDriver& after,
+                                      const Outcome& outcome);
+
+// Whether a reset brings the calculator back to the state a reset gives a
+// freshly started one: the same displays, and the same displays after each
+// key of a probe sequence that uses every kind of button.
+std::optional<std::string> brokenReset(const KeyDriver& calculator);
+
+// "step 12 (button =): main display shows ..."
 std::string describe(const Finding& finding);
 
 }  // namespace zorvane::checks

@@ -2,15 +2,12 @@
 
 #include <cmath>
 #include <functional>
-#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "Calculator.h"
 #include "Operations.h"
 #include "SequenceRunner.h"
-#include "StateInvariants.h"
 
 using namespace zorvane;
 using namespace zorvane::checks;
@@ -29,17 +26,10 @@ std::vector<std::string> decodedNames(std::string_view keys) {
     return names;
 }
 
-long raised(const SequenceResult& result, CalcFailure failure) {
-    return result.failures.at(static_cast<std::size_t>(failure));
-}
-
-TEST(SequenceRunnerTest, DecodesTheKeyLettersOfTheEngineTests) {
+TEST(SequenceRunnerTest, DecodesButtonLettersKeysAndDigitRuns) {
     using Names = std::vector<std::string>;
-    EXPECT_EQ(decodedNames("12.~+-*/=C"),
-              (Names{"digit 1", "digit 2", "point", "sign change", "operator 1", "operator 2",
-                     "operator 3", "operator 4", "equals", "reset"}));
-    EXPECT_EQ(decodedNames("RPSK"),
-              (Names{"function 5", "function 6", "function 7", "function 8"}));
+    EXPECT_EQ(decodedNames("1.~+=CK"), (Names{"button 1", "button .", "button ~", "button +",
+                                              "button =", "button C", "button K"}));
     EXPECT_EQ(decodedNames(std::string_view("k=\0k\x1b\x01kA", 8)),
               (Names{"key U+003D", "key U+011B", "key U+0041"}));
     EXPECT_EQ(decodedNames("\033a"), (Names{"key U+001B", "key U+0061"}));
@@ -48,12 +38,19 @@ TEST(SequenceRunnerTest, DecodesTheKeyLettersOfTheEngineTests) {
         (Names{"5 times digit 7", "240 times digit 0", "1 times digit 3", "32768 times digit 3"}));
 }
 
-TEST(SequenceRunnerTest, EveryCheckHoldsOnEverydayUse) {
+TEST(SequenceRunnerTest, EveryCheckHoldsOnEverydayUseAndFailures) {
     const std::vector<std::string> sequences = {
-        "12+3==4=", "1/3=*3=",  "5-=",    "12.5~~3",
-        "R20=10==", "P10=20=",  "S10=8=", "K10=1000=",
-        "K=100=",   "R12~3=4=", "12+R",   std::string("k1\0k+\0k2\0k=\0", 12),
-        "R1.05",    "\033abc",  "x9\x30", "C=C",
+        "12+3==4=", "1/3=*3=",
+        "5-=",      "12.5~~3",
+        "R20=10==", "P10=20=",
+        "S10=8=",   "K10=1000=",
+        "K=100=",   "R12~3=4=",
+        "12+R",     "R1.05",
+        "\033abc",  "x9\x30",
+        "C=C",      "5/0=",
+        "/=",       "K10==",
+        "K10=0=",   "4x0\x26",
+        "R.x0\xff", std::string("k1\0k+\0k2\0k=\0", 12),
     };
     for (const std::string& keys : sequences) {
         const SequenceResult result = runSequence(bytesOf(keys));
@@ -61,70 +58,40 @@ TEST(SequenceRunnerTest, EveryCheckHoldsOnEverydayUse) {
     }
 }
 
-TEST(SequenceRunnerTest, FailuresAreCountedAndAllowed) {
-    struct Row {
-        std::string keys;
-        CalcFailure failure;
-    };
-    const std::vector<Row> rows = {
-        {"5/0=", CalcFailure::DivisionByZero},
-        {"/=", CalcFailure::Overflow},
-        {"K10==", CalcFailure::TypeMismatch},
-        {"K10=0=", CalcFailure::DivisionByZero},
-        {"4x0\x26", CalcFailure::FloatingPoint},  // 4 and 38 zeros
-        {"R.x0\xff", CalcFailure::Overflow},      // 32768 digits after the point
-        // 1E-308 shares: the fees per share overflow
-        {std::string("K=.x0\xefx0\x42") + "1=", CalcFailure::FloatingPoint},
-    };
-    for (const Row& row : rows) {
-        const SequenceResult result = runSequence(bytesOf(row.keys));
-        EXPECT_FALSE(result.finding) << row.keys << ": " << describe(*result.finding);
-        EXPECT_EQ(raised(result, row.failure), 1) << row.keys;
-    }
-}
-
-TEST(SequenceRunnerTest, ADigitRunStopsAtItsFirstFailure) {
-    const SequenceResult result = runSequence(bytesOf("4x0\x30"));  // 4 and 49 zeros
-    EXPECT_EQ(result.operations, 2);
-    EXPECT_EQ(result.engineCalls, 1 + 38);
-}
-
-// A started calculator in a valid state, then one field broken.
-TEST(SequenceRunnerTest, InvariantsCatchBrokenStates) {
-    using Breakage = std::function<void(CalculatorState&, RecordingDisplay&)>;
+// Each check can fail: a started calculator after a step, then one thing broken.
+TEST(SequenceRunnerTest, StepChecksCatchBrokenSteps) {
+    using Breakage = std::function<void(KeyDriver&, Outcome&)>;
     const std::vector<std::pair<std::string, Breakage>> rows = {
-        {"opCode 9", [](auto& s, auto&) { s.opCode = 9; }},
-        {"decimalMode 2", [](auto& s, auto&) { s.decimalMode = 2; }},
-        {"awaitingSecond 2", [](auto& s, auto&) { s.awaitingSecond = 2; }},
-        {"fractionDigits -1", [](auto& s, auto&) { s.fractionDigits = -1; }},
-        {"digits after no point", [](auto& s, auto&) { s.fractionDigits = 1; }},
-        {"negative mantissa", [](auto& s, auto&) { s.digitMantissa = -1.0f; }},
-        {"fractional mantissa", [](auto& s, auto&) { s.digitMantissa = 1.5f; }},
-        {"infinite mantissa",
-         [](auto& s, auto&) { s.digitMantissa = std::numeric_limits<float>::infinity(); }},
-        {"function mode in arithmetic",
-         [](auto& s, auto&) {
-             s.functionMode = 1;
-             s.opCode = 2;
+        {"foreign exception", [](auto&, auto& o) { o.foreignException = "std::bad_alloc"; }},
+        {"cut UTF-8", [](auto& c, auto&) { c.display.mainText = "\xe4\xb8"; }},
+        {"infinity shown", [](auto& c, auto&) { c.display.inputText = "inf"; }},
+        {"NaN held", [](auto& c, auto&) { c.state.resultValue = std::nanf(""); }},
+        {"infinite operand",
+         [](auto& c, auto&) { c.state.accumulator = CalcValue::float64(HUGE_VAL); }},
+        {"text written before failing",
+         [](auto& c, auto& o) {
+             c.display.mainText += "1";
+             o.failure = CalcFailure::Overflow;
          }},
-        {"NaN result", [](auto& s, auto&) { s.resultValue = std::nanf(""); }},
-        {"infinite operand", [](auto& s, auto&) { s.accumulator = CalcValue::float64(HUGE_VAL); }},
-        {"left-aligned", [](auto&, auto& d) { d.mainAlignment = Alignment::Left; }},
-        {"main display typable", [](auto&, auto& d) { d.mainEnabled = true; }},
-        {"main text", [](auto&, auto& d) { d.mainText = "12+"; }},
-        {"main text UTF-8", [](auto&, auto& d) { d.mainText = "\xe4\xb8"; }},
-        {"input text", [](auto&, auto& d) { d.inputText = "-1"; }},
     };
     for (const auto& [name, breakage] : rows) {
-        CalculatorState state;
-        RecordingDisplay display;
-        onLoad(state, display);
-        onFunction(state, display, 5);
-        onDigit(state, display, 7);
-        ASSERT_FALSE(brokenInvariant(state, display)) << name;
-        breakage(state, display);
-        EXPECT_TRUE(brokenInvariant(state, display)) << name;
+        KeyDriver calculator;
+        calculator.press("R7");
+        const KeyDriver before = calculator;
+        calculator.press("=");
+        Outcome outcome;
+        ASSERT_FALSE(brokenStep(before, calculator, outcome)) << name;
+        breakage(calculator, outcome);
+        EXPECT_TRUE(brokenStep(before, calculator, outcome)) << name;
     }
+}
+
+TEST(SequenceRunnerTest, ResetCheckComparesWithAFreshCalculator) {
+    KeyDriver calculator;
+    calculator.press("K10=1000=12+");
+    EXPECT_FALSE(brokenReset(calculator));
+    calculator.display.mainEnabled = true;  // something reset does not set back
+    EXPECT_TRUE(brokenReset(calculator));
 }
 
 }  // namespace

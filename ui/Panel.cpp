@@ -8,7 +8,6 @@
 #include <QMenu>
 #include <algorithm>
 #include <array>
-#include <cstdint>
 #include <utility>
 
 #include "AppSetup.h"
@@ -127,19 +126,27 @@ void 面板::wireButtons() {
     onClick(QStringLiteral("按键"), [this] { onPoint(state_, *display_); });
     onClick(QStringLiteral("按键10"), [this] { onSignChange(state_, *display_); });
 
-    // Operation codes 1 to 4: add, subtract, multiply, divide.
-    const std::array<const char*, 4> operators = {"运算加", "运算减", "运算乘", "运算除"};
-    for (std::size_t i = 0; i < operators.size(); ++i) {
-        const auto op = static_cast<std::uint8_t>(i + 1);
-        onClick(QString::fromUtf8(operators[i]), [this, op] { onOperator(state_, *display_, op); });
+    const std::array<std::pair<const char*, OpCode>, 4> operators = {{
+        {"运算加", OpCode::Add},
+        {"运算减", OpCode::Subtract},
+        {"运算乘", OpCode::Multiply},
+        {"运算除", OpCode::Divide},
+    }};
+    for (const auto& button : operators) {
+        const OpCode op = button.second;
+        onClick(QString::fromUtf8(button.first), [this, op] { onOperator(state_, *display_, op); });
     }
     onClick(QStringLiteral("等于"), [this] { onEquals(state_, *display_); });
 
-    // Trading-function codes 5 to 8.
-    const std::array<const char*, 4> functions = {"反弹", "回调", "出货", "成本"};
-    for (std::size_t i = 0; i < functions.size(); ++i) {
-        const auto code = static_cast<std::uint8_t>(i + 5);
-        onClick(QString::fromUtf8(functions[i]),
+    const std::array<std::pair<const char*, OpCode>, 4> functions = {{
+        {"反弹", OpCode::Rebound},
+        {"回调", OpCode::Pullback},
+        {"出货", OpCode::SellOff},
+        {"成本", OpCode::Cost},
+    }};
+    for (const auto& button : functions) {
+        const OpCode code = button.second;
+        onClick(QString::fromUtf8(button.first),
                 [this, code] { onFunction(state_, *display_, code); });
     }
     onClick(QStringLiteral("清除"), [this] { onReset(state_, *display_); });

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "RecordingDisplay.h"
+#include "KeyDriver.h"
 
 namespace {
 

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "KeySequence.h"
-#include "RecordingDisplay.h"
 
 using namespace zorvane;
 
@@ -46,16 +45,16 @@ struct Registers {
     double accumulator;
     double entryValue;
     float resultValue;
-    int opCode;
+    OpCode opCode;
 };
 
 // The worked sequence 1 2 + 3 = = 4 =, register by register.
 TEST(Arithmetic, RegistersFollowTheTwoOperandMachine) {
     const Registers rows[] = {
-        {"C12", 0.0, 12.0, 12.0f, 0},       {"C12+", 12.0, 12.0, 12.0f, 1},
-        {"C12+3", 12.0, 3.0, 3.0f, 1},      {"C12+3=", 15.0, 3.0, 15.0f, 1},
-        {"C12+3==", 18.0, 3.0, 18.0f, 1},   {"C12+3==4", 18.0, 4.0, 4.0f, 1},
-        {"C12+3==4=", 22.0, 4.0, 22.0f, 1},
+        {"C12", 0.0, 12.0, 12.0f, OpCode::None},      {"C12+", 12.0, 12.0, 12.0f, OpCode::Add},
+        {"C12+3", 12.0, 3.0, 3.0f, OpCode::Add},      {"C12+3=", 15.0, 3.0, 15.0f, OpCode::Add},
+        {"C12+3==", 18.0, 3.0, 18.0f, OpCode::Add},   {"C12+3==4", 18.0, 4.0, 4.0f, OpCode::Add},
+        {"C12+3==4=", 22.0, 4.0, 22.0f, OpCode::Add},
     };
     for (const auto& row : rows) {
         KeyDriver driver;
@@ -81,7 +80,7 @@ TEST(Arithmetic, EqualsWithNothingPendingOnlyClearsTheEntry) {
     driver.press("C1.2");
     driver.press('=');
     EXPECT_EQ(driver.display.mainText, "1.2");
-    EXPECT_EQ(driver.state.decimalMode, 0);
+    EXPECT_FALSE(driver.state.decimalMode);
     EXPECT_EQ(driver.state.digitMantissa, 0.0f);
     EXPECT_EQ(driver.state.fractionDigits, 0);
     EXPECT_EQ(driver.state.resultValue, 1.2f);
@@ -127,7 +126,7 @@ TEST(Arithmetic, FailuresLeaveDisplayAndRegistersAlone) {
         EXPECT_EQ(driver.state.entryValue, entryBefore);
         EXPECT_EQ(driver.state.resultValue, resultBefore);
         EXPECT_EQ(driver.state.digitMantissa, 0.0f);
-        EXPECT_EQ(driver.state.decimalMode, 0);
+        EXPECT_FALSE(driver.state.decimalMode);
         // The calculator goes on after the failure.
         driver.press("C2+3=");
         EXPECT_EQ(driver.display.mainText, "5");
@@ -148,8 +147,8 @@ TEST(Arithmetic, OperatorAfterATradingResultStaysCentred) {
 TEST(Arithmetic, OperatorWhileAFunctionWaitsReturnsToNormalMode) {
     KeyDriver driver;
     driver.press("R1+");
-    EXPECT_EQ(driver.state.functionMode, 0);
-    EXPECT_EQ(driver.state.opCode, 1);
+    EXPECT_FALSE(driver.state.functionMode);
+    EXPECT_EQ(driver.state.opCode, OpCode::Add);
     EXPECT_TRUE(driver.display.inputVisible);
     driver.press("2");
     EXPECT_EQ(driver.display.mainText, " 0+2");

@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "RecordingDisplay.h"
+#include "CalcValueCompare.h"
+#include "KeyDriver.h"
 
 // One row of a key-sequence table: keys pressed from a fresh start, and the
 // text of one display after each of them.

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "KeySequence.h"
-#include "RecordingDisplay.h"
 
 using namespace zorvane;
 
@@ -52,25 +51,25 @@ struct EntryFields {
     std::string keys;
     float digitMantissa;
     int fractionDigits;
-    int decimalMode;
+    bool decimalMode;
     double entryValue;
     float resultValue;
 };
 
 TEST(NumberEntry, ValueFieldsAfterTyping) {
     const EntryFields rows[] = {
-        {"C12.5", 125.0f, 1, 1, 12.5, 12.5f},
-        {"C12..5", 125.0f, 1, 1, 12.5, 12.5f},
-        {"C007", 7.0f, 0, 0, 7.0, 7.0f},
-        {"C.5", 5.0f, 1, 1, 0.5, 0.5f},
-        {"C0.1", 1.0f, 1, 1, 0.1, 0.1f},
-        {"C16777217", 16777216.0f, 0, 0, 16777216.0, 16777216.0f},
-        {"C1234567890", 1234567936.0f, 0, 0, 1234567936.0, 1234567936.0f},
-        {"C3.14159265", 314159264.0f, 8, 1, 3.14159264, 3.1415927410125732f},
-        {"C12345.678", 12345678.0f, 3, 1, 12345.678, 12345.677734375f},
-        {"C12.5~", 125.0f, 1, 1, -12.5, -12.5f},
-        {"C12~3", 123.0f, 0, 0, 123.0, 123.0f},
-        {"C1.", 1.0f, 0, 1, 1.0, 1.0f},
+        {"C12.5", 125.0f, 1, true, 12.5, 12.5f},
+        {"C12..5", 125.0f, 1, true, 12.5, 12.5f},
+        {"C007", 7.0f, 0, false, 7.0, 7.0f},
+        {"C.5", 5.0f, 1, true, 0.5, 0.5f},
+        {"C0.1", 1.0f, 1, true, 0.1, 0.1f},
+        {"C16777217", 16777216.0f, 0, false, 16777216.0, 16777216.0f},
+        {"C1234567890", 1234567936.0f, 0, false, 1234567936.0, 1234567936.0f},
+        {"C3.14159265", 314159264.0f, 8, true, 3.14159264, 3.1415927410125732f},
+        {"C12345.678", 12345678.0f, 3, true, 12345.678, 12345.677734375f},
+        {"C12.5~", 125.0f, 1, true, -12.5, -12.5f},
+        {"C12~3", 123.0f, 0, false, 123.0, 123.0f},
+        {"C1.", 1.0f, 0, true, 1.0, 1.0f},
     };
     for (const auto& row : rows) {
         KeyDriver driver;
@@ -147,8 +146,8 @@ TEST(NumberEntry, FourAndFiveHideTheInputBoxOnlyBeforeAPoint) {
 TEST(NumberEntry, SignChangeLeavesTradingModeButKeepsTheFunction) {
     KeyDriver driver;
     driver.press("R12~");
-    EXPECT_EQ(driver.state.functionMode, 0);
-    EXPECT_EQ(driver.state.opCode, 5);
+    EXPECT_FALSE(driver.state.functionMode);
+    EXPECT_EQ(driver.state.opCode, OpCode::Rebound);
     EXPECT_EQ(driver.display.mainText, "-12");
     EXPECT_FALSE(driver.display.inputVisible);
     driver.press("3");
@@ -167,7 +166,7 @@ TEST(NumberEntry, SignChangeRightAfterResetKeepsIntegerZero) {
 
 TEST(NumberEntry, SignChangeAtCreationTurnsEmptyIntoIntegerZero) {
     KeyDriver driver;
-    ASSERT_TRUE(driver.state.entryValue.isEmpty());
+    ASSERT_EQ(driver.state.entryValue.kind(), CalcValue::Kind::Empty);
     driver.press("~");
     EXPECT_EQ(driver.state.entryValue, CalcValue::int16(0));
     EXPECT_EQ(driver.display.mainText, " 0");

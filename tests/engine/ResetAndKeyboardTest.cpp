@@ -3,7 +3,6 @@
 #include <string>
 
 #include "KeySequence.h"
-#include "RecordingDisplay.h"
 
 using namespace zorvane;
 
@@ -13,20 +12,22 @@ TEST(Load, HidesTheInputBoxAndLocksBothBoxes) {
     EXPECT_FALSE(driver.display.inputEnabled);
     EXPECT_FALSE(driver.display.mainEnabled);
     EXPECT_EQ(driver.display.mainText, "");
-    EXPECT_EQ(driver.state.functionMode, 0);
+    EXPECT_FALSE(driver.state.functionMode);
 }
 
 TEST(Reset, ClearsTheCalculatorAndTheDisplays) {
     KeyDriver driver;
     driver.press("R20=10=5.5");
+    const int focusBefore = driver.display.focusEqualsCalls;
     driver.press('C');
+    EXPECT_EQ(driver.display.focusEqualsCalls, focusBefore + 1);
     EXPECT_EQ(driver.display.mainText, "");
     EXPECT_EQ(driver.display.inputText, "");
     EXPECT_FALSE(driver.display.inputVisible);
     EXPECT_EQ(driver.display.mainAlignment, Alignment::Right);
-    EXPECT_EQ(driver.state.opCode, 0);
-    EXPECT_EQ(driver.state.functionMode, 0);
-    EXPECT_EQ(driver.state.decimalMode, 0);
+    EXPECT_EQ(driver.state.opCode, OpCode::None);
+    EXPECT_FALSE(driver.state.functionMode);
+    EXPECT_FALSE(driver.state.decimalMode);
     EXPECT_EQ(driver.state.digitMantissa, 0.0f);
     EXPECT_EQ(driver.state.fractionDigits, 0);
     EXPECT_EQ(driver.state.resultValue, 0.0f);
@@ -37,7 +38,7 @@ TEST(Reset, ClearsTheCalculatorAndTheDisplays) {
 TEST(Reset, KeepsAwaitingSecondUntilTheNextFunctionButton) {
     KeyDriver driver;
     driver.press("R20=C");
-    EXPECT_EQ(driver.state.awaitingSecond, 1);
+    EXPECT_TRUE(driver.state.awaitingSecond);
     EXPECT_EQ(driver.state.firstInput, "20");
     driver.press("R20=10=");
     EXPECT_EQ(driver.display.mainText, "标准反弹:13.75 中级反弹:15 ");
@@ -102,10 +103,12 @@ TEST(Keyboard, OtherCharactersChangeNothing) {
 TEST(Keyboard, EscapeResetsInTheMiddleOfAFunction) {
     KeyDriver driver;
     driver.press("K10=5");
+    const int focusBefore = driver.display.focusEqualsCalls;
     onKey(driver.state, driver.display, 27);
+    EXPECT_EQ(driver.display.focusEqualsCalls, focusBefore + 1);
     EXPECT_EQ(driver.display.mainText, "");
     EXPECT_EQ(driver.display.inputText, "");
     EXPECT_FALSE(driver.display.inputVisible);
-    EXPECT_EQ(driver.state.opCode, 0);
-    EXPECT_EQ(driver.state.functionMode, 0);
+    EXPECT_EQ(driver.state.opCode, OpCode::None);
+    EXPECT_FALSE(driver.state.functionMode);
 }

@@ -3,19 +3,10 @@
 #include <string>
 
 #include "KeySequence.h"
-#include "RecordingDisplay.h"
+#include "UserTexts.h"
 
 using namespace zorvane;
-
-namespace {
-
-const std::string kPeakPrompt = "输入相对顶点价格：             ";
-const std::string kBottomPrompt = "输入相对底部价：             ";
-const std::string kConcentrationPrompt = "输入筹码密集峰价格：             ";
-const std::string kSharePricePrompt = "输入股票价格：             ";
-const std::string kShareCountPrompt = "输入股票数量：             ";
-
-}  // namespace
+using namespace texts;
 
 TEST(TradingFunctions, PromptsEndInAFullWidthColonAndThirteenBlanks) {
     for (const std::string* prompt : {&kPeakPrompt, &kBottomPrompt, &kConcentrationPrompt,
@@ -29,27 +20,27 @@ TEST(TradingFunctions, PromptsEndInAFullWidthColonAndThirteenBlanks) {
 TEST(TradingFunctions, ButtonResetsAndShowsTheFirstPrompt) {
     struct Row {
         char button;
-        int code;
+        OpCode code;
         const std::string& prompt;
     };
     const Row rows[] = {
-        {'R', 5, kPeakPrompt},
-        {'P', 6, kPeakPrompt},
-        {'S', 7, kConcentrationPrompt},
-        {'K', 8, kSharePricePrompt},
+        {'R', OpCode::Rebound, kPeakPrompt},
+        {'P', OpCode::Pullback, kPeakPrompt},
+        {'S', OpCode::SellOff, kConcentrationPrompt},
+        {'K', OpCode::Cost, kSharePricePrompt},
     };
     for (const auto& row : rows) {
         KeyDriver driver;
         driver.press("12+");  // a pending addition is discarded
-        driver.state.awaitingSecond = 1;
+        driver.state.awaitingSecond = true;
         driver.display.mainAlignment = Alignment::Centre;
         driver.display.inputText = "99";
         const int focusBefore = driver.display.focusEqualsCalls;
         driver.press(row.button);
         SCOPED_TRACE(row.button);
         EXPECT_EQ(driver.state.opCode, row.code);
-        EXPECT_EQ(driver.state.functionMode, 1);
-        EXPECT_EQ(driver.state.awaitingSecond, 0);
+        EXPECT_TRUE(driver.state.functionMode);
+        EXPECT_FALSE(driver.state.awaitingSecond);
         EXPECT_EQ(driver.state.accumulator, CalcValue::int16(0));
         EXPECT_EQ(driver.state.entryValue, CalcValue::int16(0));
         EXPECT_EQ(driver.display.mainText, row.prompt);
@@ -81,6 +72,13 @@ TEST(TradingFunctions, ResultTexts) {
         // 1 × 3334 × 0.0015 = 5.001: the rate applies from 5 upwards.
         {"K1=3334=", "高抛成本:1.01 接回成本:0.99 "},
         {"K1=3333=", "高抛成本:1.01 接回成本:0.99 "},
+        // The same amounts over a hundredth of a share make the fees per share
+        // large enough to tell the two fee rules apart on either side: 3334 ×
+        // 0.0056 = 18.6704 (the other rule would give 18.668), and 3333 ×
+        // 0.002 + 12 = 18.666 (the other rule 18.6648). At exactly 5 both
+        // rules give the same fees, so no amount tells ">= 5" from "> 5".
+        {"K333400=.01=", "高抛成本:335267.04 接回成本:331532.96 "},
+        {"K333300=.01=", "高抛成本:335166.6 接回成本:331433.4 "},
         // 6170 × (0.002 + 0.0036) = 34.552 over 500 shares.
         {"K12.34=500=", "高抛成本:12.41 接回成本:12.27 "},
         // (0.3 − 0.1) × 0.375 + 0.1 lies just below 0.175 in binary, so it is
@@ -94,7 +92,7 @@ TEST(TradingFunctions, ResultTexts) {
         EXPECT_EQ(driver.display.mainText, row.result);
         EXPECT_EQ(driver.display.mainAlignment, Alignment::Centre);
         EXPECT_FALSE(driver.display.inputVisible);
-        EXPECT_EQ(driver.state.awaitingSecond, 0);
+        EXPECT_FALSE(driver.state.awaitingSecond);
     }
 }
 
@@ -118,7 +116,7 @@ TEST(TradingFunctions, SecondPromptTakesTheFirstInput) {
         EXPECT_EQ(driver.display.inputVisible, row.inputVisible);
         EXPECT_EQ(driver.display.inputText, "");
         EXPECT_EQ(driver.state.firstInput, "20");
-        EXPECT_EQ(driver.state.awaitingSecond, 1);
+        EXPECT_TRUE(driver.state.awaitingSecond);
     }
 }
 
@@ -158,8 +156,8 @@ TEST(TradingFunctions, SellOffRepeatsOnEveryEquals) {
     EXPECT_FALSE(driver.display.inputVisible);
     driver.press("8=");
     EXPECT_EQ(driver.display.mainText, "保守出货:11  标准出货:12.94");
-    EXPECT_EQ(driver.state.opCode, 7);
-    EXPECT_EQ(driver.state.awaitingSecond, 0);
+    EXPECT_EQ(driver.state.opCode, OpCode::SellOff);
+    EXPECT_FALSE(driver.state.awaitingSecond);
     EXPECT_EQ(driver.state.firstInput, "8");
 }
 
@@ -172,6 +170,8 @@ TEST(TradingFunctions, CostFailuresStopBeforeTheResult) {
         {"K10=", CalcFailure::TypeMismatch},
         {"K10=0", CalcFailure::DivisionByZero},
         {"K10=0.0", CalcFailure::DivisionByZero},
+        // 1E-308 shares: 12 of fees over them is beyond the 64-bit range.
+        {"K10=." + std::string(307, '0') + "1", CalcFailure::Overflow},
     };
     for (const auto& row : rows) {
         KeyDriver driver;
@@ -179,13 +179,13 @@ TEST(TradingFunctions, CostFailuresStopBeforeTheResult) {
         const CalcValue feeBefore = driver.state.perShareFee;
         driver.press(row.keys);
         const std::string inputBefore = driver.display.inputText;
-        SCOPED_TRACE("keys " + row.keys);
+        SCOPED_TRACE("keys " + row.keys.substr(0, 12));
         EXPECT_EQ(failureAfter(driver, "="), row.failure);
         EXPECT_EQ(driver.display.mainText, kShareCountPrompt);
         EXPECT_EQ(driver.display.mainAlignment, Alignment::Centre);
         EXPECT_EQ(driver.display.inputText, inputBefore);
         EXPECT_TRUE(driver.display.inputVisible);
-        EXPECT_EQ(driver.state.awaitingSecond, 1);
+        EXPECT_TRUE(driver.state.awaitingSecond);
         EXPECT_EQ(driver.state.secondInput, inputBefore);
         EXPECT_EQ(driver.state.perShareFee, feeBefore);
         // Typing the number of shares and pressing equals again works.

@@ -99,7 +99,7 @@ QString describe(const zorvane::CalcValue& value) {
 QString describe(const zorvane::CalculatorState& state) {
     return QStringList{
         "entry=" + describe(state.entryValue),
-        QStringLiteral("op=%1").arg(state.opCode),
+        QStringLiteral("op=%1").arg(static_cast<int>(state.opCode)),
         "acc=" + describe(state.accumulator),
         QStringLiteral("decimal=%1").arg(state.decimalMode),
         QStringLiteral("mantissa=%1").arg(state.digitMantissa, 0, 'g', 9),

@@ -1,112 +1,17 @@
-#include "NumberText.h"
-
-#include <array>
+// Reading numbers from texts.
+#include <algorithm>
 #include <charconv>
-#include <cmath>
-#include <cstdint>
-#include <cstdlib>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 #include "CalcError.h"
+#include "NumberText.h"
 
 namespace zorvane {
 
 namespace {
-
-constexpr int kDoubleDigits = 15;
-constexpr int kFloatDigits = 7;
-// Below this magnitude (after rounding) numbers use the exponent form.
-constexpr int kSmallestPlainExponent = -4;
-
-// A number rounded to a count of significant digits: the digits without
-// trailing zeros, and the decimal exponent of the first one.
-struct Significand {
-    bool negative = false;
-    std::string digits;
-    int exponent = 0;
-};
-
-template <typename T>
-Significand significand(T x, int significantDigits) {
-    std::array<char, 64> text{};
-    const auto written = std::to_chars(text.data(), text.data() + text.size(), x,
-                                       std::chars_format::scientific, significantDigits - 1);
-    const std::string_view scientific(text.data(),
-                                      static_cast<std::size_t>(written.ptr - text.data()));
-
-    Significand result;
-    std::size_t pos = 0;
-    if (scientific[pos] == '-') {
-        result.negative = true;
-        ++pos;
-    }
-    for (; scientific[pos] != 'e'; ++pos) {
-        if (scientific[pos] != '.') {
-            result.digits += scientific[pos];
-        }
-    }
-    std::from_chars(scientific.data() + pos + 1 + (scientific[pos + 1] == '+' ? 1 : 0),
-                    scientific.data() + scientific.size(), result.exponent);
-    while (result.digits.size() > 1 && result.digits.back() == '0') {
-        result.digits.pop_back();
-    }
-    return result;
-}
-
-std::string exponentForm(const Significand& s) {
-    std::string text(1, s.digits[0]);
-    if (s.digits.size() > 1) {
-        text += '.';
-        text.append(s.digits, 1);
-    }
-    text += s.exponent < 0 ? "E-" : "E+";
-    const int magnitude = std::abs(s.exponent);
-    if (magnitude < 10) {
-        text += '0';
-    }
-    text += std::to_string(magnitude);
-    return text;
-}
-
-std::string plainForm(const Significand& s) {
-    if (s.exponent < 0) {
-        return "0." + std::string(static_cast<std::size_t>(-s.exponent - 1), '0') + s.digits;
-    }
-    const auto wholeDigits = static_cast<std::size_t>(s.exponent) + 1;
-    if (s.digits.size() <= wholeDigits) {
-        return s.digits + std::string(wholeDigits - s.digits.size(), '0');
-    }
-    return s.digits.substr(0, wholeDigits) + "." + s.digits.substr(wholeDigits);
-}
-
-template <typename T>
-std::string magnitudeText(T magnitude, int significantDigits) {
-    if (magnitude == 0 || !std::isfinite(magnitude)) {
-        return "0";
-    }
-    const Significand s = significand(magnitude, significantDigits);
-    if (s.exponent >= significantDigits || s.exponent < kSmallestPlainExponent) {
-        return exponentForm(s);
-    }
-    return plainForm(s);
-}
-
-// The sign (for negative zero too, none) in front of the magnitude's text;
-// positiveSign is "" for numericText and " " for signedNumericText.
-template <typename T>
-std::string withSign(T x, int significantDigits, std::string_view positiveSign) {
-    std::string text(x < 0 ? "-" : positiveSign);
-    text += magnitudeText(std::fabs(x), significantDigits);
-    return text;
-}
-
-std::string withSign(std::int16_t x, std::string_view positiveSign) {
-    std::string text(x < 0 ? "-" : positiveSign);
-    text += std::to_string(std::abs(static_cast<int>(x)));
-    return text;
-}
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n';
@@ -203,52 +108,6 @@ int readExponent(NumberReader& reader) {
     }
     return static_cast<int>(negative ? -exponent : exponent);
 }
-
-}  // namespace
-
-std::string numericText(double x) {
-    return withSign(x, kDoubleDigits, "");
-}
-std::string numericText(float x) {
-    return withSign(x, kFloatDigits, "");
-}
-
-std::string numericText(const CalcValue& x) {
-    switch (x.kind()) {
-        case CalcValue::Kind::Empty:
-            return "0";
-        case CalcValue::Kind::Int16:
-            return withSign(x.asInt16(), "");
-        case CalcValue::Kind::Float32:
-            return numericText(x.asFloat32());
-        case CalcValue::Kind::Float64:
-            return numericText(x.asFloat64());
-    }
-    return "0";
-}
-
-std::string signedNumericText(double x) {
-    return withSign(x, kDoubleDigits, " ");
-}
-std::string signedNumericText(float x) {
-    return withSign(x, kFloatDigits, " ");
-}
-
-std::string signedNumericText(const CalcValue& x) {
-    switch (x.kind()) {
-        case CalcValue::Kind::Empty:
-            return " 0";
-        case CalcValue::Kind::Int16:
-            return withSign(x.asInt16(), " ");
-        case CalcValue::Kind::Float32:
-            return signedNumericText(x.asFloat32());
-        case CalcValue::Kind::Float64:
-            return signedNumericText(x.asFloat64());
-    }
-    return " 0";
-}
-
-namespace {
 
 // Reads sign, digits, point and exponent; nothing when there are no digits.
 std::optional<double> readNumber(NumberReader& reader) {
