@@ -10,7 +10,7 @@ int main(int argc, char* argv[]) {
     zorvane::ui::installFontSubstitutions();
     QApplication app(argc, argv);
     zorvane::ui::pinStyle();
-    zorvane::ui::面板 window;
+    zorvane::ui::Panel window;
     window.show();
     return QApplication::exec();
 }

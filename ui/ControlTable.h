@@ -3,6 +3,8 @@
 #include <QRect>
 #include <array>
 
+#include "CalculatorState.h"
+
 namespace zorvane::ui {
 
 // The layout was drawn in twips; at 96 dots per inch fifteen of them make one
@@ -15,7 +17,11 @@ inline constexpr int kClientHeight = 329;
 
 enum class ControlKind { MainDisplay, InputBox, Button };
 
-// One control of the window. Texts are UTF-8; positions and sizes in twips.
+// The engine operation a click on a control runs.
+enum class Click { Nothing, Digit, Point, SignChange, Operator, Equals, Function, Reset };
+
+// One control of the window: what it is, where it stands and what it does.
+// Texts are UTF-8; positions and sizes in twips.
 struct ControlInfo {
     const char* name;
     ControlKind kind;
@@ -26,9 +32,12 @@ struct ControlInfo {
     int height;
     int tabIndex;
     double pointSize;
+    Click click = Click::Nothing;
+    int digit = 0;               // for Click::Digit
+    OpCode code = OpCode::None;  // for Click::Operator and Click::Function
 };
 
-// The 24 controls in creation order.
+// The 24 controls in creation order; the window is made and wired from it.
 extern const std::array<ControlInfo, 24> kControls;
 
 // The control's rectangle in pixels, each edge rounded to the nearest pixel.

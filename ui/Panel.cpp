@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <algorithm>
 #include <array>
+#include <numeric>
 #include <utility>
 
 #include "AppSetup.h"
@@ -35,34 +36,26 @@ QFont songFont(double pointSize) {
     return font;
 }
 
-template <typename Widget>
-Widget* childNamed(const QWidget& parent, const char* name) {
-    return parent.findChild<Widget*>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly);
-}
-
 }  // namespace
 
-面板::面板() {
+Panel::Panel() {
     setUpWindow();
-    for (const ControlInfo& info : kControls) {
-        createControl(info);
+    std::array<QWidget*, kControls.size()> controls{};
+    for (std::size_t i = 0; i < kControls.size(); ++i) {
+        controls[i] = createControl(kControls[i]);
     }
-    显示 = childNamed<DisplayBox>(*this, "显示");
-    显示2 = childNamed<DisplayBox>(*this, "显示2");
-    等于 = childNamed<QAbstractButton>(*this, "等于");
     setUpTextBoxes();
-    setUpTabOrder();
-    display_ = std::make_unique<WindowDisplay>(*显示, *显示2, *等于);
+    setUpTabOrder(controls);
+    displayPort_ = std::make_unique<WindowDisplay>(*mainDisplay_, *inputBox_, *equalsButton_);
     notice_ = new ErrorNotice(*this);
-    wireButtons();
     watchInput();
     setUpCommands();
-    runEngine([this] { onLoad(state_, *display_); });
+    runEngine([this] { onLoad(state_, *displayPort_); });
 }
 
-面板::~面板() = default;
+Panel::~Panel() = default;
 
-void 面板::setUpWindow() {
+void Panel::setUpWindow() {
     setObjectName(QStringLiteral("面板"));
     setWindowTitle(QStringLiteral("Zorvane"));
     setWindowIcon(calculatorIcon());
@@ -75,100 +68,89 @@ void 面板::setUpWindow() {
     setAutoFillBackground(true);
 }
 
-void 面板::createControl(const ControlInfo& info) {
+QWidget* Panel::createControl(const ControlInfo& info) {
     const QString caption = QString::fromUtf8(info.caption);
     const QFont font = songFont(info.pointSize);
     QWidget* control = nullptr;
     switch (info.kind) {
         case ControlKind::MainDisplay:
-            control = new DisplayBox(font, DisplayBox::Fit::Labels, this);
+            control = mainDisplay_ = new DisplayBox(font, DisplayBox::Fit::Labels, this);
             break;
         case ControlKind::InputBox:
-            control = new DisplayBox(font, DisplayBox::Fit::Never, this);
+            control = inputBox_ = new DisplayBox(font, DisplayBox::Fit::Never, this);
             break;
-        case ControlKind::Button:
-            control = new CalcButton(caption, this);
-            control->setFont(font);
+        case ControlKind::Button: {
+            auto* button = new CalcButton(caption, this);
+            button->setFont(font);
+            connect(button, &QAbstractButton::clicked, this,
+                    [this, operation = operationOf(info)] { runEngine(operation); });
+            if (info.click == Click::Equals) {
+                equalsButton_ = button;
+            }
+            control = button;
             break;
+        }
     }
     const QString name = QString::fromUtf8(info.name);
     control->setObjectName(name);
     control->setAccessibleName(caption.isEmpty() ? name : caption);
     control->setGeometry(pixelRect(info));
+    return control;
 }
 
-void 面板::setUpTextBoxes() {
-    paintBox(*显示, boxBackground(), systemWindowColour());
-    paintBox(*显示2, boxBackground(), systemActiveBorderColour());
-    显示->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    显示2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+std::function<void()> Panel::operationOf(const ControlInfo& info) {
+    switch (info.click) {
+        case Click::Digit:
+            return [this, digit = info.digit] { onDigit(state_, *displayPort_, digit); };
+        case Click::Point:
+            return [this] { onPoint(state_, *displayPort_); };
+        case Click::SignChange:
+            return [this] { onSignChange(state_, *displayPort_); };
+        case Click::Operator:
+            return [this, op = info.code] { onOperator(state_, *displayPort_, op); };
+        case Click::Equals:
+            return [this] { onEquals(state_, *displayPort_); };
+        case Click::Function:
+            return [this, code = info.code] { onFunction(state_, *displayPort_, code); };
+        case Click::Reset:
+            return [this] { onReset(state_, *displayPort_); };
+        case Click::Nothing:
+            break;
+    }
+    return [] {};
+}
+
+void Panel::setUpTextBoxes() {
+    paintBox(*mainDisplay_, boxBackground(), systemWindowColour());
+    paintBox(*inputBox_, boxBackground(), systemActiveBorderColour());
+    mainDisplay_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    inputBox_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // While shown, the input box covers the right part of the main display.
-    显示2->raise();
+    inputBox_->raise();
 }
 
-void 面板::setUpTabOrder() {
-    std::array<const ControlInfo*, kControls.size()> order{};
-    std::transform(kControls.begin(), kControls.end(), order.begin(),
-                   [](const ControlInfo& info) { return &info; });
-    std::sort(order.begin(), order.end(),
-              [](const ControlInfo* a, const ControlInfo* b) { return a->tabIndex < b->tabIndex; });
+void Panel::setUpTabOrder(const std::array<QWidget*, kControls.size()>& controls) {
+    std::array<std::size_t, kControls.size()> order{};
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(), [](std::size_t a, std::size_t b) {
+        return kControls[a].tabIndex < kControls[b].tabIndex;
+    });
     for (std::size_t i = 1; i < order.size(); ++i) {
-        setTabOrder(childNamed<QWidget>(*this, order[i - 1]->name),
-                    childNamed<QWidget>(*this, order[i]->name));
+        setTabOrder(controls[order[i - 1]], controls[order[i]]);
     }
 }
 
-void 面板::wireButtons() {
-    for (int digit = 0; digit <= 9; ++digit) {
-        onClick(QStringLiteral("按键%1").arg(digit),
-                [this, digit] { onDigit(state_, *display_, digit); });
-    }
-    onClick(QStringLiteral("按键"), [this] { onPoint(state_, *display_); });
-    onClick(QStringLiteral("按键10"), [this] { onSignChange(state_, *display_); });
-
-    const std::array<std::pair<const char*, OpCode>, 4> operators = {{
-        {"运算加", OpCode::Add},
-        {"运算减", OpCode::Subtract},
-        {"运算乘", OpCode::Multiply},
-        {"运算除", OpCode::Divide},
-    }};
-    for (const auto& button : operators) {
-        const OpCode op = button.second;
-        onClick(QString::fromUtf8(button.first), [this, op] { onOperator(state_, *display_, op); });
-    }
-    onClick(QStringLiteral("等于"), [this] { onEquals(state_, *display_); });
-
-    const std::array<std::pair<const char*, OpCode>, 4> functions = {{
-        {"反弹", OpCode::Rebound},
-        {"回调", OpCode::Pullback},
-        {"出货", OpCode::SellOff},
-        {"成本", OpCode::Cost},
-    }};
-    for (const auto& button : functions) {
-        const OpCode code = button.second;
-        onClick(QString::fromUtf8(button.first),
-                [this, code] { onFunction(state_, *display_, code); });
-    }
-    onClick(QStringLiteral("清除"), [this] { onReset(state_, *display_); });
-}
-
-void 面板::onClick(const QString& name, std::function<void()> operation) {
-    auto* button = findChild<QAbstractButton*>(name, Qt::FindDirectChildrenOnly);
-    connect(button, &QAbstractButton::clicked, this,
-            [this, operation = std::move(operation)] { runEngine(operation); });
-}
-
-void 面板::watchInput() {
+void Panel::watchInput() {
     new InputHook(*this, {
                              .pressed = [this] { notice_->hide(); },
                              .typed =
                                  [this](char16_t ch) {
-                                     runEngine([this, ch] { onKey(state_, *display_, ch); });
+                                     runEngine([this, ch] { onKey(state_, *displayPort_, ch); });
                                  },
                          });
 }
 
-void 面板::addCommand(std::initializer_list<QKeySequence> keys, std::function<void()> command) {
+void Panel::addCommand(std::initializer_list<QKeySequence> keys, std::function<void()> command) {
     auto* action = new QAction(this);
     action->setShortcuts(QList<QKeySequence>(keys));
     action->setShortcutContext(Qt::WindowShortcut);
@@ -176,7 +158,7 @@ void 面板::addCommand(std::initializer_list<QKeySequence> keys, std::function<
     addAction(action);
 }
 
-void 面板::setUpCommands() {
+void Panel::setUpCommands() {
     addCommand({QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)},
                [this] { copyMainText(); });
     addCommand({QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)},
@@ -185,11 +167,11 @@ void 面板::setUpCommands() {
                [this] { close(); });
 }
 
-void 面板::copyMainText() {
-    QGuiApplication::clipboard()->setText(withoutTrailingBlanks(显示->calculatorText()));
+void Panel::copyMainText() {
+    QGuiApplication::clipboard()->setText(withoutTrailingBlanks(mainDisplay_->calculatorText()));
 }
 
-void 面板::pastePrice() {
+void Panel::pastePrice() {
     notice_->hide();
     const std::optional<QString> price = pastedPrice(QGuiApplication::clipboard()->text());
     if (!price) {
@@ -198,15 +180,15 @@ void 面板::pastePrice() {
     }
     for (const QChar ch : *price) {
         // A failure stops the paste where it happened, with its notice shown.
-        if (!runEngine([this, ch] { onKey(state_, *display_, ch.unicode()); })) {
+        if (!runEngine([this, ch] { onKey(state_, *displayPort_, ch.unicode()); })) {
             return;
         }
     }
 }
 
-void 面板::contextMenuEvent(QContextMenuEvent* event) {
+void Panel::contextMenuEvent(QContextMenuEvent* event) {
     // The disabled main display passes its right clicks on to the window.
-    if (!显示->geometry().contains(event->pos())) {
+    if (!mainDisplay_->geometry().contains(event->pos())) {
         QWidget::contextMenuEvent(event);
         return;
     }
@@ -216,14 +198,14 @@ void 面板::contextMenuEvent(QContextMenuEvent* event) {
     menu->popup(event->globalPos());
 }
 
-bool 面板::runEngine(const std::function<void()>& operation) {
+bool Panel::runEngine(const std::function<void()>& operation) {
     notice_->hide();
     try {
         operation();
         return true;
     } catch (const CalcError& error) {
         QApplication::beep();
-        notice_->showFailure(error.failure(), 显示->geometry());
+        notice_->showFailure(error.failure(), mainDisplay_->geometry());
         return false;
     }
 }

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
 #include <functional>
 #include <initializer_list>
 #include <memory>
 
 #include "CalculatorState.h"
+#include "ControlTable.h"
 
 class QAbstractButton;
 class QContextMenuEvent;
@@ -13,7 +15,6 @@ class QKeySequence;
 
 namespace zorvane::ui {
 
-struct ControlInfo;
 class DisplayBox;
 class ErrorNotice;
 class WindowDisplay;
@@ -23,10 +24,10 @@ class WindowDisplay;
 // calculator's own keys it offers what a desktop program does: copy the main
 // display (Ctrl+C, Ctrl+Insert, or its right-click menu), paste a price
 // (Ctrl+V, Shift+Insert) and close (Ctrl+Q, Ctrl+W).
-class 面板 final : public QWidget {
+class Panel final : public QWidget {
 public:
-    面板();
-    ~面板() override;
+    Panel();
+    ~Panel() override;
 
     // What the calculator holds now; the window tests compare it.
     const CalculatorState& state() const { return state_; }
@@ -41,11 +42,11 @@ protected:
 
 private:
     void setUpWindow();
-    void createControl(const ControlInfo& info);
+    // Makes the control of one row, wired to its engine operation.
+    QWidget* createControl(const ControlInfo& info);
+    std::function<void()> operationOf(const ControlInfo& info);
     void setUpTextBoxes();
-    void setUpTabOrder();
-    void wireButtons();
-    void onClick(const QString& name, std::function<void()> operation);
+    void setUpTabOrder(const std::array<QWidget*, kControls.size()>& controls);
     void watchInput();
     void addCommand(std::initializer_list<QKeySequence> keys, std::function<void()> command);
     void setUpCommands();
@@ -56,10 +57,10 @@ private:
     bool runEngine(const std::function<void()>& operation);
 
     CalculatorState state_;
-    DisplayBox* 显示 = nullptr;
-    DisplayBox* 显示2 = nullptr;
-    QAbstractButton* 等于 = nullptr;
-    std::unique_ptr<WindowDisplay> display_;
+    DisplayBox* mainDisplay_ = nullptr;
+    DisplayBox* inputBox_ = nullptr;
+    QAbstractButton* equalsButton_ = nullptr;
+    std::unique_ptr<WindowDisplay> displayPort_;
     ErrorNotice* notice_ = nullptr;
 };
 

@@ -13,7 +13,7 @@
 
 namespace {
 
-zorvane::ui::面板* panel = nullptr;
+zorvane::ui::Panel* panel = nullptr;
 
 // Delivers the posted update requests, so the window repaints what changed.
 void repaint() {
@@ -74,7 +74,7 @@ int main(int argc, char* argv[]) {
     zorvane::ui::installFontSubstitutions();
     QApplication app(argc, argv);
     zorvane::ui::pinStyle();
-    zorvane::ui::面板 window;
+    zorvane::ui::Panel window;
     panel = &window;
     window.show();
     repaint();

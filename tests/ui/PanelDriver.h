@@ -16,7 +16,7 @@ class PanelDriver {
 public:
     PanelDriver();
 
-    zorvane::ui::面板& panel() { return panel_; }
+    zorvane::ui::Panel& panel() { return panel_; }
     QWindow* window() const;
 
     QWidget* control(const QString& name) const;
@@ -40,7 +40,7 @@ public:
     void typeRolledOver(const QString& keys) const;
 
 private:
-    zorvane::ui::面板 panel_;
+    zorvane::ui::Panel panel_;
 };
 
 // Prepares the application the way the program does before its window opens.
