@@ -8,12 +8,13 @@
 #include <QTest>
 
 #include "PanelDriver.h"
+#include "UserTexts.h"
 
 namespace {
 
-const QString kPeakPrompt = "输入相对顶点价格：             ";
-const QString kBottomPrompt = "输入相对底部价：             ";
-const QString kSharesPrompt = "输入股票数量：             ";
+const QString kPeakPrompt = QString::fromStdString(texts::kPeakPrompt);
+const QString kBottomPrompt = QString::fromStdString(texts::kBottomPrompt);
+const QString kSharesPrompt = QString::fromStdString(texts::kShareCountPrompt);
 
 constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignVCenter;
 constexpr Qt::Alignment kCentre = Qt::AlignHCenter | Qt::AlignVCenter;

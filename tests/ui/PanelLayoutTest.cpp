@@ -11,8 +11,11 @@
 #include <QSet>
 #include <QStyle>
 #include <QTest>
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
+#include "ControlTable.h"
 #include "PanelDriver.h"
 
 namespace {
@@ -21,12 +24,24 @@ namespace {
 const QStringList kSongFaces = {"SimSun", "AR PL UMing CN", "AR PL SungtiL GB",
                                 "Noto Serif CJK SC"};
 
-// The 24 controls in tab order.
-const QStringList kTabOrder = {
-    "显示",   "按键0",  "按键1", "按键2", "按键3", "按键4",  "按键5",  "按键6",
-    "按键7",  "按键8",  "按键9", "成本",  "按键",  "按键10", "运算加", "运算减",
-    "运算乘", "运算除", "等于",  "清除",  "反弹",  "回调",   "出货",   "显示2",
-};
+using zorvane::ui::ControlInfo;
+using zorvane::ui::ControlKind;
+using zorvane::ui::kControls;
+
+// The names of the controls in the table's tab order.
+QStringList namesInTabOrder() {
+    std::vector<const ControlInfo*> rows;
+    for (const ControlInfo& info : kControls) {
+        rows.push_back(&info);
+    }
+    std::sort(rows.begin(), rows.end(),
+              [](const ControlInfo* a, const ControlInfo* b) { return a->tabIndex < b->tabIndex; });
+    QStringList names;
+    for (const ControlInfo* info : rows) {
+        names << QString::fromUtf8(info->name);
+    }
+    return names;
+}
 
 // Relative luminance contrast of two colours, 1 to 21.
 double contrast(const QColor& a, const QColor& b) {
@@ -80,56 +95,33 @@ private slots:
     }
 
     void controls_data() {
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QRect>("geometry");
-        QTest::addColumn<double>("pointSize");
-
-        QTest::newRow("显示2") << "" << QRect(200, 18, 129, 37) << 15.75;
-        QTest::newRow("出货") << "出货目标点预测" << QRect(32, 104, 129, 33) << 9.0;
-        QTest::newRow("回调") << "回调目标点预测" << QRect(176, 64, 129, 33) << 9.0;
-        QTest::newRow("反弹") << "反弹目标点预测" << QRect(32, 64, 129, 33) << 9.0;
-        QTest::newRow("清除") << "复   位" << QRect(184, 152, 113, 33) << 12.0;
-        QTest::newRow("等于") << "=" << QRect(184, 288, 105, 33) << 9.0;
-        QTest::newRow("运算除") << "/" << QRect(240, 248, 49, 33) << 9.0;
-        QTest::newRow("运算乘") << "*" << QRect(184, 248, 49, 33) << 9.0;
-        QTest::newRow("运算减") << "-" << QRect(240, 200, 49, 33) << 9.0;
-        QTest::newRow("运算加") << "+" << QRect(184, 200, 49, 33) << 9.0;
-        QTest::newRow("按键10") << "+/-" << QRect(136, 288, 33, 33) << 9.0;
-        QTest::newRow("按键") << "." << QRect(88, 288, 33, 33) << 9.0;
-        QTest::newRow("成本") << "股票买卖成本" << QRect(176, 104, 129, 33) << 9.0;
-        QTest::newRow("按键9") << "9" << QRect(136, 152, 33, 33) << 9.0;
-        QTest::newRow("按键8") << "8" << QRect(88, 152, 33, 33) << 9.0;
-        QTest::newRow("按键7") << "7" << QRect(40, 152, 33, 33) << 9.0;
-        QTest::newRow("按键6") << "6" << QRect(136, 200, 33, 33) << 9.0;
-        QTest::newRow("按键5") << "5" << QRect(88, 200, 33, 33) << 9.0;
-        QTest::newRow("按键4") << "4" << QRect(40, 200, 33, 33) << 9.0;
-        QTest::newRow("按键3") << "3" << QRect(136, 248, 33, 33) << 9.0;
-        QTest::newRow("按键2") << "2" << QRect(88, 248, 33, 33) << 9.0;
-        QTest::newRow("按键1") << "1" << QRect(40, 248, 33, 33) << 9.0;
-        QTest::newRow("按键0") << "0" << QRect(40, 288, 33, 33) << 9.0;
-        QTest::newRow("显示") << "" << QRect(8, 16, 321, 41) << 15.0;
+        QTest::addColumn<int>("row");
+        for (int row = 0; row < int(kControls.size()); ++row) {
+            QTest::newRow(kControls[row].name) << row;
+        }
     }
 
     void controls() {
-        QFETCH(QString, caption);
-        QFETCH(QRect, geometry);
-        QFETCH(double, pointSize);
-        const QString name = QString::fromUtf8(QTest::currentDataTag());
+        QFETCH(int, row);
+        const ControlInfo& info = kControls[row];
+        const QString name = QString::fromUtf8(info.name);
+        const QString caption = QString::fromUtf8(info.caption);
 
         PanelDriver ui;
         QWidget* control = ui.control(name);
         QVERIFY(control != nullptr);
-        QCOMPARE(control->geometry(), geometry);
+        QVERIFY(ui.panel().rect().contains(control->geometry()));
         QCOMPARE(control->font().family(), QString("宋体"));
-        QCOMPARE(control->font().pointSizeF(), pointSize);
+        QCOMPARE(control->font().pointSizeF(), info.pointSize);
         QCOMPARE(control->font().weight(), QFont::Normal);
 
         // Buttons show their caption, and screen readers name them by it;
         // the text boxes by their own names.
         if (auto* button = qobject_cast<QPushButton*>(control)) {
+            QCOMPARE(info.kind, ControlKind::Button);
             QCOMPARE(button->text(), caption);
         } else {
-            QVERIFY(qobject_cast<QLineEdit*>(control) != nullptr);
+            QVERIFY(qobject_cast<zorvane::ui::DisplayBox*>(control) != nullptr);
         }
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
         QVERIFY(accessible != nullptr);
@@ -147,6 +139,70 @@ private slots:
         }
     }
 
+    void placesOnTheGrid_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("geometry");
+
+        // A few places in pixels, worked out by hand from the twips.
+        QTest::newRow("main display") << "显示" << QRect(8, 16, 321, 41);
+        QTest::newRow("input box") << "显示2" << QRect(200, 18, 129, 37);
+        QTest::newRow("rebound") << "反弹" << QRect(32, 64, 129, 33);
+        QTest::newRow("reset") << "清除" << QRect(184, 152, 113, 33);
+        QTest::newRow("equals") << "等于" << QRect(184, 288, 105, 33);
+        QTest::newRow("zero") << "按键0" << QRect(40, 288, 33, 33);
+    }
+
+    void placesOnTheGrid() {
+        QFETCH(QString, name);
+        QFETCH(QRect, geometry);
+        PanelDriver ui;
+        QCOMPARE(ui.control(name)->geometry(), geometry);
+    }
+
+    void buttonsDoNotOverlap() {
+        PanelDriver ui;
+        const QList<QAbstractButton*> buttons = ui.panel().findChildren<QAbstractButton*>();
+        QCOMPARE(buttons.size(), 22);
+        for (QAbstractButton* a : buttons) {
+            QVERIFY(!a->geometry().intersects(ui.mainBox()->geometry()));
+            for (QAbstractButton* b : buttons) {
+                QVERIFY2(a == b || !a->geometry().intersects(b->geometry()),
+                         qPrintable(a->objectName() + " " + b->objectName()));
+            }
+        }
+        // The input box lies in the main display's right part, same right edge.
+        const QRect main = ui.mainBox()->geometry();
+        const QRect input = ui.inputBox()->geometry();
+        QVERIFY(main.contains(input));
+        QCOMPARE(input.right(), main.right());
+        QVERIFY(input.left() > main.center().x());
+    }
+
+    void pixels_data() {
+        QTest::addColumn<QPoint>("spot");
+        QTest::addColumn<QColor>("colour");
+
+        const QColor window(128, 128, 255);
+        const QColor box(0, 0, 192);
+        QTest::newRow("between keys 7 and 8") << QPoint(80, 168) << window;
+        QTest::newRow("below the keypad") << QPoint(170, 326) << window;
+        QTest::newRow("main display, left") << QPoint(14, 36) << box;
+        QTest::newRow("key 5, light face") << QPoint(92, 220) << QColor(245, 245, 245);
+    }
+
+    void pixels() {
+        QFETCH(QPoint, spot);
+        QFETCH(QColor, colour);
+        PanelDriver ui;
+        const QImage picture = ui.panel().grab().toImage();
+        const QColor seen = picture.pixelColor(spot);
+        // Button faces carry a slight gradient around a light grey.
+        QVERIFY2(std::abs(seen.red() - colour.red()) <= 12 &&
+                     std::abs(seen.green() - colour.green()) <= 12 &&
+                     std::abs(seen.blue() - colour.blue()) <= 12,
+                 qPrintable(seen.name() + " " + colour.name()));
+    }
+
     void creationOrder() {
         // Stacking changes the order of a widget's children, so the order of
         // creation is taken from the ChildAdded events as they happen.
@@ -155,40 +211,43 @@ private slots:
         QStringList created;
         for (const QPointer<QObject>& child : recorder.added) {
             if (child != nullptr && child->parent() == &ui.panel() &&
-                kTabOrder.contains(child->objectName())) {
+                namesInTabOrder().contains(child->objectName())) {
                 created << child->objectName();
             }
         }
-        const QStringList expected = {
-            "显示2",  "出货",   "回调",   "反弹",  "清除",  "等于",  "运算除", "运算乘",
-            "运算减", "运算加", "按键10", "按键",  "成本",  "按键9", "按键8",  "按键7",
-            "按键6",  "按键5",  "按键4",  "按键3", "按键2", "按键1", "按键0",  "显示",
-        };
+        QStringList expected;
+        for (const ControlInfo& info : kControls) {
+            expected << QString::fromUtf8(info.name);
+        }
         QCOMPARE(created, expected);
     }
 
     void tabOrder() {
+        const QStringList tabOrder = namesInTabOrder();
+        QCOMPARE(tabOrder.size(), 24);
         PanelDriver ui;
         QStringList chain;
-        QWidget* widget = ui.control("显示");
+        QWidget* widget = ui.control(tabOrder.front());
         do {
-            if (kTabOrder.contains(widget->objectName())) {
+            if (tabOrder.contains(widget->objectName())) {
                 chain << widget->objectName();
             }
             widget = widget->nextInFocusChain();
-        } while (widget != ui.control("显示"));
-        QCOMPARE(chain, kTabOrder);
+        } while (widget != ui.control(tabOrder.front()));
+        QCOMPARE(chain, tabOrder);
 
-        // Tab walks the buttons and passes over the two boxes.
-        ui.button("按键0")->setFocus();
+        // Tab walks the buttons in that order and passes over the two boxes,
+        // the first and the last.
+        QCOMPARE(tabOrder.front(), QString("显示"));
+        QCOMPARE(tabOrder.back(), QString("显示2"));
+        ui.button(tabOrder[1])->setFocus();
         QStringList visited;
         for (int i = 0; i < 23; ++i) {
             ui.press(Qt::Key_Tab);
             visited << ui.panel().focusWidget()->objectName();
         }
-        QStringList expected = kTabOrder.mid(2, 21);
-        expected << "按键0"
-                 << "按键1";
+        QStringList expected = tabOrder.mid(2, 21);
+        expected << tabOrder[1] << tabOrder[2];
         QCOMPARE(visited, expected);
     }
 
