@@ -1,15 +1,16 @@
 #include "Icon.h"
 
-#include <QPixmap>
+#include <QSize>
+#include <QString>
 
 namespace zorvane::ui {
 
-namespace {
-#include "icons/zorvane.xpm"
-}  // namespace
-
 QIcon calculatorIcon() {
-    return QIcon(QPixmap(zorvane_xpm));
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64}) {
+        icon.addFile(QStringLiteral(":/icons/zorvane-%1.png").arg(size), QSize(size, size));
+    }
+    return icon;
 }
 
 }  // namespace zorvane::ui
