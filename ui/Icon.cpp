@@ -1,14 +1,19 @@
 #include "Icon.h"
 
-#include <QSize>
-#include <QString>
+#include <QImage>
+#include <QPixmap>
+
+#include "IconPixels.h"
 
 namespace zorvane::ui {
 
 QIcon calculatorIcon() {
     QIcon icon;
-    for (const int size : {16, 32, 48, 64}) {
-        icon.addFile(QStringLiteral(":/icons/zorvane-%1.png").arg(size), QSize(size, size));
+    for (const auto& picture : icon_pixels::kPictures) {
+        // The image borrows the compiled-in pixels; fromImage copies them.
+        const QImage image(reinterpret_cast<const uchar*>(picture.pixels), picture.size,
+                           picture.size, QImage::Format_ARGB32);
+        icon.addPixmap(QPixmap::fromImage(image));
     }
     return icon;
 }

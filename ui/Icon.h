@@ -5,7 +5,7 @@
 namespace zorvane::ui {
 
 // The calculator picture of the window in 16, 32, 48 and 64 pixels, rendered
-// from icons/zorvane.svg at build time and compiled in.
+// from icons/zorvane.svg at build time and compiled in as pixels.
 QIcon calculatorIcon();
 
 }  // namespace zorvane::ui
