@@ -4,5 +4,10 @@ TEST_PACKAGES=(googletest libgtest-dev locales)
 BENCH_PACKAGES=(xvfb libx11-dev libbenchmark-dev)
 SCREENSHOT_PACKAGES=(xvfb xauth xdotool imagemagick)
 CHECK_PACKAGES=(cmake make g++ clang libclang-rt-14-dev clang-tidy)
-PACKAGE_CHECK_PACKAGES=(dpkg-dev file desktop-file-utils)
+# The Debian package build and its checks (scripts/check-package).
+PACKAGE_CHECK_PACKAGES=(dpkg-dev debhelper fakeroot lintian devscripts appstream desktop-file-utils
+                        file imagemagick)
+# The icons are rendered from their SVG at build time.
+BUILD_PACKAGES+=(librsvg2-bin)
+# The end-to-end check on a virtual X server (scripts/e2e).
 E2E_PACKAGES=(xvfb xauth xdotool dbus at-spi2-core python3-pyatspi imagemagick)

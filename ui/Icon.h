@@ -4,8 +4,8 @@
 
 namespace zorvane::ui {
 
-// The 32 x 32 calculator picture of the window. icons/zorvane.png is the same
-// picture for the desktop entry.
+// The calculator picture of the window in 16, 32, 48 and 64 pixels, rendered
+// from icons/zorvane.svg at build time and compiled in as pixels.
 QIcon calculatorIcon();
 
 }  // namespace zorvane::ui
