@@ -33,20 +33,6 @@ bool isModifierKey(int key) {
     }
 }
 
-bool isCalculatorCharacter(char16_t ch) {
-    switch (ch) {
-        case u'.':
-        case u'+':
-        case u'-':
-        case u'*':
-        case u'/':
-        case u'=':
-            return true;
-        default:
-            return ch >= u'0' && ch <= u'9';
-    }
-}
-
 }  // namespace
 
 InputHook::InputHook(QWidget& window, Callbacks callbacks)
@@ -54,7 +40,7 @@ InputHook::InputHook(QWidget& window, Callbacks callbacks)
     QCoreApplication::instance()->installEventFilter(this);
 }
 
-char16_t InputHook::calculatorCharacter(const QKeyEvent& event) {
+char16_t InputHook::typedCharacter(const QKeyEvent& event) {
     const Qt::KeyboardModifiers modifiers = event.modifiers();
     const bool control = modifiers.testFlag(Qt::ControlModifier);
     const bool alt = modifiers.testFlag(Qt::AltModifier);
@@ -69,15 +55,12 @@ char16_t InputHook::calculatorCharacter(const QKeyEvent& event) {
     }
     const QString text = event.text();
     if (text.size() == 1) {
-        const char16_t ch = text.front().unicode();
-        return isCalculatorCharacter(ch) ? ch : 0;
+        return text.front().unicode();
     }
-    // Without text, the key names its character: Qt's codes for these keys
-    // are the characters' own.
+    // Without text (keypad keys on some platforms), the key names its
+    // character: Qt's codes for printable ASCII keys are the characters' own.
     const int key = event.key();
-    return text.isEmpty() && key < 0x80 && isCalculatorCharacter(static_cast<char16_t>(key))
-               ? static_cast<char16_t>(key)
-               : 0;
+    return text.isEmpty() && key < 0x80 ? static_cast<char16_t>(key) : char16_t{0};
 }
 
 bool InputHook::eventFilter(QObject* watched, QEvent* event) {
@@ -91,7 +74,7 @@ bool InputHook::eventFilter(QObject* watched, QEvent* event) {
                     break;
                 }
                 callbacks_.pressed();
-                if (const char16_t ch = calculatorCharacter(key); ch != 0) {
+                if (const char16_t ch = typedCharacter(key); ch != 0) {
                     callbacks_.typed(ch);
                 }
             }

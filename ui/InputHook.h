@@ -26,18 +26,18 @@ public:
         // Any key (other than a modifier alone) or mouse press in the window,
         // reported first.
         std::function<void()> pressed;
-        // The calculator character of a typed key: a digit, . + - * / = or
-        // Esc (27).
+        // The character of a typed key (Esc gives 27); the engine's key
+        // table decides what it does.
         std::function<void(char16_t)> typed;
     };
 
     // Lives as a child of `window`; Qt drops the filter when it goes.
     InputHook(QWidget& window, Callbacks callbacks);
 
-    // The calculator character a key press types, or 0 for none. Decided by
-    // the key and its modifiers: a Ctrl, Alt or Meta chord types nothing,
-    // whatever text the platform gives it.
-    static char16_t calculatorCharacter(const QKeyEvent& event);
+    // The character a key press types, or 0 for none. Decided by the key
+    // and its modifiers: a Ctrl, Alt or Meta chord types nothing, whatever
+    // text the platform gives it.
+    static char16_t typedCharacter(const QKeyEvent& event);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
