@@ -1,7 +1,7 @@
 #include <string>
 
-#include "Calculator.h"
 #include "NumberText.h"
+#include "Operations.h"
 #include "Rounding.h"
 
 namespace zorvane {
@@ -59,7 +59,8 @@ void calculate(CalculatorState& state, DisplayPort& display) {
             return;
     }
     state.resultValue = toFloat32(result.toDouble());
-    display.setMainText(numericText(roundHalfEven(state.resultValue, kShownDecimals)));
+    showMain(state, display, numericText(roundHalfEven(state.resultValue, kShownDecimals)),
+             TextKind::Result);
     state.accumulator = CalcValue::float32(state.resultValue);
 }
 
@@ -70,19 +71,17 @@ void calculate(CalculatorState& state, DisplayPort& display) {
 void onOperator(CalculatorState& state, DisplayPort& display, OpCode op) {
     state.opCode = op;
     state.accumulator = CalcValue::float32(state.resultValue);
-    state.fractionDigits = 0;
-    state.digitMantissa = 0.0f;
-    state.decimalMode = false;
+    freshNumber(state);
     state.functionMode = false;
-    display.setMainText(signedNumericText(state.resultValue) + operatorCharacter(op));
+    state.operatorTrail = signedNumericText(state.resultValue) + operatorCharacter(op);
+    showMain(state, display, state.operatorTrail, TextKind::Number);
 }
 
 // Equals keeps the operation and its right-hand operand, so that repeated
-// presses apply them again to the last result.
+// presses apply them again to the last result. Whatever it does, and even
+// when it fails, the next digit begins a new number.
 void onEquals(CalculatorState& state, DisplayPort& display) {
-    state.decimalMode = false;
-    state.digitMantissa = 0.0f;
-    state.fractionDigits = 0;
+    freshNumber(state);
     switch (state.opCode) {
         case OpCode::None:
             return;

@@ -22,6 +22,10 @@ enum class OpCode : std::uint8_t {
     Cost = 8,
 };
 
+// The sign of the number being typed: none yet, or what the sign change made
+// of it. A positive number whose sign was changed shows a blank in front.
+enum class EntrySign : std::uint8_t { Unsigned, Positive, Negative };
+
 // Everything the calculator remembers while it runs. The window owns exactly
 // one; every engine operation reads and writes it.
 struct CalculatorState {
@@ -37,6 +41,16 @@ struct CalculatorState {
     std::string firstInput;           // trading-function inputs, as read from the box
     std::string secondInput;
     CalcValue perShareFee;  // fees per share of the round-trip cost
+
+    // How the number being typed is written, so that the main display shows
+    // exactly the number the calculator holds.
+    bool entryTyped = false;                    // a digit or point since it became fresh
+    EntrySign entrySign = EntrySign::Unsigned;  // kept by the digits typed after a sign change
+    std::string operatorTrail;                  // " 12+" while the number follows an operator
+
+    // What the two boxes show.
+    std::string mainText;
+    std::string inputText;
 };
 
 }  // namespace zorvane

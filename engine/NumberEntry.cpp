@@ -3,8 +3,8 @@
 #include <limits>
 #include <string>
 
-#include "Calculator.h"
 #include "NumberText.h"
+#include "Operations.h"
 #include "Rounding.h"
 
 namespace zorvane {
@@ -23,20 +23,78 @@ double powerOfTen(int n) {
     return power;
 }
 
-// In normal mode the typed character is appended to whatever the main
-// display shows; the display is not rebuilt from the value.
-void appendToMainText(DisplayPort& display, char c) {
-    display.setMainText(display.getMainText() + c);
+// The value of the digits typed so far, with the sign the number keeps.
+CalcValue typedValue(const CalculatorState& state) {
+    const double magnitude = state.digitMantissa / powerOfTen(state.fractionDigits);
+    return CalcValue::float64(state.entrySign == EntrySign::Negative ? -magnitude : magnitude);
+}
+
+// The mantissa's digits with the point fractionDigits from their end: "12.5",
+// "0.05", "12.", "0.00". The mantissa is a whole number, written exactly.
+std::string typedDigits(const CalculatorState& state) {
+    char buffer[64];
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(state.digitMantissa),
+                      std::chars_format::fixed, 0);
+    std::string digits(buffer, written.ptr);
+    if (!state.decimalMode) {
+        return digits;
+    }
+    const auto fraction = static_cast<std::size_t>(state.fractionDigits);
+    if (digits.size() <= fraction) {
+        digits.insert(0, fraction + 1 - digits.size(), '0');
+    }
+    digits.insert(digits.size() - fraction, 1, '.');
+    return digits;
+}
+
+// "-" for a negative number, a blank once the sign change made it positive
+// (zero counts as positive), nothing before any sign change.
+std::string signPosition(const CalculatorState& state) {
+    switch (state.entrySign) {
+        case EntrySign::Unsigned:
+            return "";
+        case EntrySign::Positive:
+            break;
+        case EntrySign::Negative:
+            return state.entryValue.toDouble() < 0 ? "-" : " ";
+    }
+    return " ";
+}
+
+// The number being typed where the user sees it: in a trading function the
+// input box shows its value; otherwise the main display shows it behind the
+// operator it follows, exactly as the calculator holds it.
+void showTypedNumber(CalculatorState& state, DisplayPort& display) {
+    if (state.functionMode) {
+        showInput(state, display, numericText(state.entryValue));
+        display.setInputVisible(true);
+        return;
+    }
+    showMain(state, display, state.operatorTrail + signPosition(state) + typedDigits(state),
+             TextKind::Number);
+    // The input box would cover the right part of the main display, where the number stands.
+    display.setInputVisible(false);
 }
 
 }  // namespace
 
+void freshNumber(CalculatorState& state) {
+    state.decimalMode = false;
+    state.digitMantissa = 0.0f;
+    state.fractionDigits = 0;
+    state.entryTyped = false;
+    state.entrySign = EntrySign::Unsigned;
+    state.operatorTrail.clear();
+}
+
 void onDigit(CalculatorState& state, DisplayPort& display, int digit) {
+    std::int16_t fractionDigits = state.fractionDigits;
     if (state.decimalMode) {
-        if (state.fractionDigits == std::numeric_limits<std::int16_t>::max()) {
+        if (fractionDigits == std::numeric_limits<std::int16_t>::max()) {
             throw CalcError(CalcFailure::Overflow);
         }
-        ++state.fractionDigits;
+        ++fractionDigits;
     }
     // Exact in 64 bits, then rounded to the 32-bit mantissa after every digit.
     const auto mantissa = nearestFloat32(static_cast<double>(state.digitMantissa) * 10 + digit);
@@ -44,36 +102,50 @@ void onDigit(CalculatorState& state, DisplayPort& display, int digit) {
         throw CalcError(CalcFailure::FloatingPoint);
     }
     state.digitMantissa = *mantissa;
-    state.entryValue = CalcValue::float64(state.digitMantissa / powerOfTen(state.fractionDigits));
-
-    if (state.functionMode) {
-        display.setInputText(numericText(state.entryValue));
-    } else {
+    state.fractionDigits = fractionDigits;
+    state.entryTyped = true;
+    state.entryValue = typedValue(state);
+    if (!state.functionMode) {
         state.resultValue = toFloat32(state.entryValue.toDouble());
-        appendToMainText(display, static_cast<char>('0' + digit));
-        if ((digit == 4 || digit == 5) && !state.decimalMode) {
-            display.setInputVisible(false);
-        }
     }
+    showTypedNumber(state, display);
     display.focusEquals();
 }
 
 void onPoint(CalculatorState& state, DisplayPort& display) {
-    state.decimalMode = true;
-    if (!state.functionMode) {
-        appendToMainText(display, '.');
+    // A second point in the same number changes nothing.
+    if (!state.decimalMode) {
+        state.decimalMode = true;
+        if (!state.entryTyped) {
+            // A point that begins a number begins it at 0.
+            state.entryTyped = true;
+            state.entryValue = typedValue(state);
+            if (!state.functionMode) {
+                state.resultValue = toFloat32(state.entryValue.toDouble());
+            }
+        }
+        showTypedNumber(state, display);
     }
     display.focusEquals();
 }
 
 void onSignChange(CalculatorState& state, DisplayPort& display) {
-    if (state.functionMode) {
-        state.functionMode = false;
-    }
     state.entryValue = state.entryValue.negated();
-    state.resultValue = toFloat32(state.entryValue.toDouble());
-    display.setMainText(signedNumericText(state.entryValue));
-    display.setInputVisible(false);
+    state.entrySign = state.entryValue.toDouble() < 0 ? EntrySign::Negative : EntrySign::Positive;
+    if (state.functionMode) {
+        // Inside a trading function the sign belongs to the price in the input box.
+        showInput(state, display, numericText(state.entryValue));
+        display.setInputVisible(true);
+    } else {
+        state.resultValue = toFloat32(state.entryValue.toDouble());
+        // The number replaces whatever the main display showed, operator included.
+        state.operatorTrail.clear();
+        showMain(state, display,
+                 state.entryTyped ? signPosition(state) + typedDigits(state)
+                                  : signedNumericText(state.entryValue),
+                 TextKind::Number);
+        display.setInputVisible(false);
+    }
     display.focusEquals();
 }
 

@@ -1,4 +1,4 @@
-#include "Calculator.h"
+#include "Operations.h"
 
 namespace zorvane {
 
@@ -10,19 +10,16 @@ void onLoad(CalculatorState& state, DisplayPort& display) {
     display.setMainEnabled(false);
 }
 
-// Reset leaves awaitingSecond and the trading-function inputs alone: every
-// trading-function button clears awaitingSecond itself right after its reset.
+// Keeps awaitingSecond: only a trading-function button leads to it, and that button clears it.
 void onReset(CalculatorState& state, DisplayPort& display) {
     state.entryValue = CalcValue::int16(0);
     state.opCode = OpCode::None;
     state.accumulator = CalcValue::int16(0);
-    state.decimalMode = false;
-    state.digitMantissa = 0.0f;
-    state.fractionDigits = 0;
+    freshNumber(state);
     state.resultValue = 0.0f;
     state.functionMode = false;
-    display.setMainText("");
-    display.setInputText("");
+    showMain(state, display, "", TextKind::Number);
+    showInput(state, display, "");
     display.setInputVisible(false);
     display.focusEquals();
     display.setMainAlignment(Alignment::Right);

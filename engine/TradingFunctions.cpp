@@ -1,8 +1,8 @@
 #include <cmath>
 #include <string>
 
-#include "Calculator.h"
 #include "NumberText.h"
+#include "Operations.h"
 #include "Rounding.h"
 
 namespace zorvane {
@@ -64,43 +64,47 @@ double checked(double x) {
     return x;
 }
 
-std::string resultText(const std::string& firstLabel, double first, const std::string& secondLabel,
-                       double second, const std::string& tail) {
-    return firstLabel + numericText(roundHalfEven(first, kPriceDecimals)) + secondLabel +
-           numericText(roundHalfEven(second, kPriceDecimals)) + tail;
+// Both prices rounded to two decimals, each behind its label.
+void showResult(CalculatorState& state, DisplayPort& display, const std::string& firstLabel,
+                double first, const std::string& secondLabel, double second,
+                const std::string& tail) {
+    showMain(state, display,
+             firstLabel + numericText(roundHalfEven(first, kPriceDecimals)) + secondLabel +
+                 numericText(roundHalfEven(second, kPriceDecimals)) + tail,
+             TextKind::Result);
 }
 
 // Rebound and pullback: the second prompt shows the input box again.
 void secondPromptStep(CalculatorState& state, DisplayPort& display) {
-    state.firstInput = display.getInputText();
-    display.setMainText(kBottomPrompt);
+    state.firstInput = state.inputText;
+    showMain(state, display, kBottomPrompt, TextKind::Prompt);
     display.setInputVisible(true);
-    display.setInputText("");
+    showInput(state, display, "");
     state.awaitingSecond = true;
 }
 
 // Round-trip cost: the box keeps its visibility, hidden in a repeated round.
 void quantityPromptStep(CalculatorState& state, DisplayPort& display) {
-    state.firstInput = display.getInputText();
-    display.setMainText(kShareCountPrompt);
-    display.setInputText("");
+    state.firstInput = state.inputText;
+    showMain(state, display, kShareCountPrompt, TextKind::Prompt);
+    showInput(state, display, "");
     state.awaitingSecond = true;
 }
 
 void targetStep(CalculatorState& state, DisplayPort& display) {
     display.setMainAlignment(Alignment::Centre);
-    state.secondInput = display.getInputText();
+    state.secondInput = state.inputText;
     const double peak = textValue(state.firstInput);
     const double bottom = textValue(state.secondInput);
     const double range = checked(peak - bottom);
     if (state.opCode == OpCode::Rebound) {
         const double standard = checked(checked(range * kStandardReboundShare) + bottom);
         const double medium = checked(checked(range * kHalfway) + bottom);
-        display.setMainText(resultText("标准反弹:", standard, " 中级反弹:", medium, " "));
+        showResult(state, display, "标准反弹:", standard, " 中级反弹:", medium, " ");
     } else {
         const double standard = checked(peak - checked(range * kStandardPullbackShare));
         const double conservative = checked(peak - checked(range * kHalfway));
-        display.setMainText(resultText("标准回调:", standard, " 保守回调:", conservative, " "));
+        showResult(state, display, "标准回调:", standard, " 保守回调:", conservative, " ");
     }
     display.setInputVisible(false);
     state.awaitingSecond = false;
@@ -109,11 +113,11 @@ void targetStep(CalculatorState& state, DisplayPort& display) {
 void sellOffStep(CalculatorState& state, DisplayPort& display) {
     display.setInputVisible(false);
     display.setMainAlignment(Alignment::Centre);
-    state.firstInput = display.getInputText();
+    state.firstInput = state.inputText;
     const double concentration = textValue(state.firstInput);
     const double conservative = checked(concentration * kConservativeSellOffFactor);
     const double standard = checked(concentration * kStandardSellOffFactor);
-    display.setMainText(resultText("保守出货:", conservative, "  标准出货:", standard, ""));
+    showResult(state, display, "保守出货:", conservative, "  标准出货:", standard, "");
 }
 
 double roundTripFees(double amount) {
@@ -126,7 +130,7 @@ double roundTripFees(double amount) {
 
 void costStep(CalculatorState& state, DisplayPort& display) {
     display.setMainAlignment(Alignment::Centre);
-    state.secondInput = display.getInputText();
+    state.secondInput = state.inputText;
     const double price = textValue(state.firstInput);
     // The number of shares must be a number as a whole; an empty box is not.
     // The box only ever holds texts that numericText wrote, which textValue
@@ -137,8 +141,8 @@ void costStep(CalculatorState& state, DisplayPort& display) {
     // a quotient beyond the 64-bit range an overflow.
     state.perShareFee = CalcValue::float64(fees) / CalcValue::float64(shares);
     const double perShare = state.perShareFee.toDouble();
-    display.setMainText(resultText("高抛成本:", checked(price + perShare),
-                                   " 接回成本:", checked(price - perShare), " "));
+    showResult(state, display, "高抛成本:", checked(price + perShare),
+               " 接回成本:", checked(price - perShare), " ");
     display.setInputVisible(false);
     state.awaitingSecond = false;
 }
@@ -150,9 +154,9 @@ void onFunction(CalculatorState& state, DisplayPort& display, OpCode code) {
     state.awaitingSecond = false;
     state.opCode = code;
     state.functionMode = true;
-    display.setMainText(firstPrompt(code));
+    showMain(state, display, firstPrompt(code), TextKind::Prompt);
     display.setInputVisible(true);
-    display.setInputText("");
+    showInput(state, display, "");
     display.focusEquals();
 }
 

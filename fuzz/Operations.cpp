@@ -3,14 +3,11 @@
 #include <cstdio>
 #include <string_view>
 
-#include "Calculator.h"
-
 namespace zorvane::checks {
 
 namespace {
 
 constexpr std::uint8_t kFirstPowerCount = 0xF0;
-constexpr std::string_view kButtonLetters = "0123456789.~+-*/=CRPSK";
 
 // Bytes are taken one by one; past the end they read as 0.
 class ByteReader {
@@ -34,7 +31,7 @@ int runLength(std::uint8_t byte) {
 
 Operation decodeOne(std::uint8_t byte, ByteReader& reader) {
     using Kind = Operation::Kind;
-    if (kButtonLetters.find(static_cast<char>(byte)) != std::string_view::npos) {
+    if (kCommandLetters.find(static_cast<char>(byte)) != std::string_view::npos) {
         return {Kind::Button, byte};
     }
     if (byte == 'k') {
@@ -68,9 +65,20 @@ void perform(const Operation& operation, KeyDriver& calculator) {
             calculator.press(static_cast<char>(operation.character));
             break;
         case Operation::Kind::Key:
-            onKey(calculator.state, calculator.display, operation.character);
+            calculator.type(operation.character);
             break;
     }
+}
+
+std::optional<Command> commandOf(const Operation& operation) {
+    switch (operation.kind) {
+        case Operation::Kind::Button:
+        case Operation::Kind::DigitRun:
+            return commandOfLetter(static_cast<char>(operation.character));
+        case Operation::Kind::Key:
+            break;
+    }
+    return onKey(operation.character);
 }
 
 std::string describe(const Operation& operation) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -29,6 +30,9 @@ std::vector<Operation> decodeOperations(std::span<const std::uint8_t> bytes);
 // Presses the button or types the character; a digit run presses its digit
 // once (the runner checks it digit by digit).
 void perform(const Operation& operation, KeyDriver& calculator);
+
+// The command the operation gives the calculator, if any.
+std::optional<Command> commandOf(const Operation& operation);
 
 // "button R", "key U+001B", "32768 times digit 0".
 std::string describe(const Operation& operation);

@@ -7,6 +7,7 @@
 
 #include "Calculator.h"
 #include "Operations.h"
+#include "ShownNumber.h"
 
 namespace zorvane::checks {
 
@@ -109,6 +110,12 @@ std::optional<std::string> brokenText(const std::string& name, const std::string
     return std::nullopt;
 }
 
+// Digits, the point and the sign change write the number being typed.
+bool entersNumber(std::optional<Command> command) {
+    return command && (*command <= Command::Digit9 || *command == Command::Point ||
+                       *command == Command::SignChange);
+}
+
 bool allFinite(const CalculatorState& s) {
     return std::isfinite(s.entryValue.toDouble()) && std::isfinite(s.accumulator.toDouble()) &&
            std::isfinite(s.digitMantissa) && std::isfinite(s.resultValue) &&
@@ -183,6 +190,10 @@ SequenceResult runSequence(std::span<const std::uint8_t> bytes) {
             const Outcome outcome = performCatching(operation, calculator);
             ++result.engineCalls;
             auto broken = brokenStep(before, calculator, outcome);
+            if (!broken && !outcome.failure && !calculator.state.functionMode &&
+                entersNumber(commandOf(operation))) {
+                broken = brokenShownNumber(calculator.state, calculator.display.mainText);
+            }
             if (!broken && outcome.failure) {
                 broken = brokenReset(calculator);
             }

@@ -29,7 +29,9 @@ struct SequenceResult {
 
 // Starts a calculator, performs the operations decoded from bytes (see
 // decodeOperations), a digit run digit by digit up to its first failure, and
-// checks each step with brokenStep. At the end, and after every failure, a
+// checks each step with brokenStep; after every digit, point or sign change
+// in normal mode the main display must show the number held
+// (brokenShownNumber). At the end, and after every failure, a
 // reset must bring back the fresh state (brokenReset). The sequence stops
 // early after 40000 engine calls or once the main display holds more than
 // 1024 characters.

@@ -2,8 +2,9 @@
 
 #include <QRect>
 #include <array>
+#include <optional>
 
-#include "CalculatorState.h"
+#include "Command.h"
 
 namespace zorvane::ui {
 
@@ -17,9 +18,6 @@ inline constexpr int kClientHeight = 329;
 
 enum class ControlKind { MainDisplay, InputBox, Button };
 
-// The engine operation a click on a control runs.
-enum class Click { Nothing, Digit, Point, SignChange, Operator, Equals, Function, Reset };
-
 // One control of the window: what it is, where it stands and what it does.
 // Texts are UTF-8; positions and sizes in twips.
 struct ControlInfo {
@@ -32,9 +30,7 @@ struct ControlInfo {
     int height;
     int tabIndex;
     double pointSize;
-    Click click = Click::Nothing;
-    int digit = 0;               // for Click::Digit
-    OpCode code = OpCode::None;  // for Click::Operator and Click::Function
+    std::optional<Command> command = std::nullopt;  // what a click asks of the calculator
 };
 
 // The 24 controls in creation order; the window is made and wired from it.

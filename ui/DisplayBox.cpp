@@ -21,15 +21,9 @@ constexpr double kSizeStep = 0.25;
 // number grow to 32768 characters.
 constexpr qsizetype kLongestLaidOut = 1024;
 
-// Prompts and results carry a Chinese label; numbers and arithmetic are ASCII.
-bool hasLabel(const QString& text) {
-    return std::any_of(text.begin(), text.end(), [](QChar ch) { return ch.unicode() > 0x7f; });
-}
-
 }  // namespace
 
-DisplayBox::DisplayBox(const QFont& font, Fit fit, QWidget* parent)
-    : QLineEdit(parent), baseFont_(font), fit_(fit) {
+DisplayBox::DisplayBox(const QFont& font, QWidget* parent) : QLineEdit(parent), baseFont_(font) {
     setFont(font);
     setReadOnly(true);
     // The calculator may write more than the 32767 characters a line edit
@@ -38,14 +32,14 @@ DisplayBox::DisplayBox(const QFont& font, Fit fit, QWidget* parent)
     connect(this, &QLineEdit::textChanged, this, &DisplayBox::putBackOwnText);
 }
 
-void DisplayBox::showText(const QString& text) {
+void DisplayBox::showText(const QString& text, View view) {
     shown_ = text;
-    const QFont font = fittingFont(text);
+    const QFont font = fittingFont(text, view);
     if (font != this->font()) {
         setFont(font);
     }
     setText(laidOutPart(text));
-    if (fit_ == Fit::Labels && hasLabel(text)) {
+    if (view == View::Start) {
         // A text wider than the box scrolls to the cursor: put it at the start.
         setCursorPosition(0);
     }
@@ -62,9 +56,9 @@ QString DisplayBox::laidOutPart(const QString& text) {
     return text.size() > kLongestLaidOut ? text.right(kLongestLaidOut) : text;
 }
 
-QFont DisplayBox::fittingFont(const QString& text) {
+QFont DisplayBox::fittingFont(const QString& text, View view) {
     QFont font = baseFont_;
-    if (fit_ != Fit::Labels || !hasLabel(text)) {
+    if (view != View::Start) {
         return font;
     }
     const QString visible = withoutTrailingBlanks(text);

@@ -9,7 +9,9 @@
 #include <algorithm>
 #include <array>
 #include <numeric>
+#include <optional>
 #include <utility>
+#include <vector>
 
 #include "AppSetup.h"
 #include "CalcButton.h"
@@ -36,6 +38,32 @@ QFont songFont(double pointSize) {
     return font;
 }
 
+// Shows nothing: the displays of a trial run on a copy of the state.
+class NoDisplay final : public DisplayPort {
+public:
+    void setMainText(const std::string&, TextKind) override {}
+    void setMainAlignment(Alignment) override {}
+    void setInputText(const std::string&) override {}
+    void setInputVisible(bool) override {}
+    void setMainEnabled(bool) override {}
+    void setInputEnabled(bool) override {}
+    void focusEquals() override {}
+};
+
+// The failure the commands would meet, carried out on a copy of the state.
+std::optional<CalcFailure> trialFailure(CalculatorState state,
+                                        const std::vector<Command>& commands) {
+    NoDisplay nowhere;
+    try {
+        for (const Command command : commands) {
+            press(state, nowhere, command);
+        }
+    } catch (const CalcError& error) {
+        return error.failure();
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 Panel::Panel() {
@@ -50,7 +78,7 @@ Panel::Panel() {
     notice_ = new ErrorNotice(*this);
     watchInput();
     setUpCommands();
-    runEngine([this] { onLoad(state_, *displayPort_); });
+    onLoad(state_, *displayPort_);
 }
 
 Panel::~Panel() = default;
@@ -74,17 +102,19 @@ QWidget* Panel::createControl(const ControlInfo& info) {
     QWidget* control = nullptr;
     switch (info.kind) {
         case ControlKind::MainDisplay:
-            control = mainDisplay_ = new DisplayBox(font, DisplayBox::Fit::Labels, this);
+            control = mainDisplay_ = new DisplayBox(font, this);
             break;
         case ControlKind::InputBox:
-            control = inputBox_ = new DisplayBox(font, DisplayBox::Fit::Never, this);
+            control = inputBox_ = new DisplayBox(font, this);
             break;
         case ControlKind::Button: {
             auto* button = new CalcButton(caption, this);
             button->setFont(font);
-            connect(button, &QAbstractButton::clicked, this,
-                    [this, operation = operationOf(info)] { runEngine(operation); });
-            if (info.click == Click::Equals) {
+            if (info.command) {
+                connect(button, &QAbstractButton::clicked, this,
+                        [this, command = *info.command] { run(command); });
+            }
+            if (info.command == Command::Equals) {
                 equalsButton_ = button;
             }
             control = button;
@@ -96,28 +126,6 @@ QWidget* Panel::createControl(const ControlInfo& info) {
     control->setAccessibleName(caption.isEmpty() ? name : caption);
     control->setGeometry(pixelRect(info));
     return control;
-}
-
-std::function<void()> Panel::operationOf(const ControlInfo& info) {
-    switch (info.click) {
-        case Click::Digit:
-            return [this, digit = info.digit] { onDigit(state_, *displayPort_, digit); };
-        case Click::Point:
-            return [this] { onPoint(state_, *displayPort_); };
-        case Click::SignChange:
-            return [this] { onSignChange(state_, *displayPort_); };
-        case Click::Operator:
-            return [this, op = info.code] { onOperator(state_, *displayPort_, op); };
-        case Click::Equals:
-            return [this] { onEquals(state_, *displayPort_); };
-        case Click::Function:
-            return [this, code = info.code] { onFunction(state_, *displayPort_, code); };
-        case Click::Reset:
-            return [this] { onReset(state_, *displayPort_); };
-        case Click::Nothing:
-            break;
-    }
-    return [] {};
 }
 
 void Panel::setUpTextBoxes() {
@@ -145,7 +153,9 @@ void Panel::watchInput() {
                              .pressed = [this] { notice_->hide(); },
                              .typed =
                                  [this](char16_t ch) {
-                                     runEngine([this, ch] { onKey(state_, *displayPort_, ch); });
+                                     if (const auto command = onKey(ch)) {
+                                         run(*command);
+                                     }
                                  },
                          });
 }
@@ -178,11 +188,19 @@ void Panel::pastePrice() {
         QApplication::beep();
         return;
     }
+    std::vector<Command> keys;
     for (const QChar ch : *price) {
-        // A failure stops the paste where it happened, with its notice shown.
-        if (!runEngine([this, ch] { onKey(state_, *displayPort_, ch.unicode()); })) {
-            return;
+        if (const auto command = onKey(ch.unicode())) {
+            keys.push_back(*command);
         }
+    }
+    // All or nothing: a price the calculator cannot take whole is not begun.
+    if (const auto failure = trialFailure(state_, keys)) {
+        reportFailure(*failure);
+        return;
+    }
+    for (const Command command : keys) {
+        run(command);
     }
 }
 
@@ -198,16 +216,18 @@ void Panel::contextMenuEvent(QContextMenuEvent* event) {
     menu->popup(event->globalPos());
 }
 
-bool Panel::runEngine(const std::function<void()>& operation) {
+void Panel::run(Command command) {
     notice_->hide();
     try {
-        operation();
-        return true;
+        press(state_, *displayPort_, command);
     } catch (const CalcError& error) {
-        QApplication::beep();
-        notice_->showFailure(error.failure(), mainDisplay_->geometry());
-        return false;
+        reportFailure(error.failure());
     }
+}
+
+void Panel::reportFailure(CalcFailure failure) {
+    QApplication::beep();
+    notice_->showFailure(failure, mainDisplay_->geometry());
 }
 
 }  // namespace zorvane::ui

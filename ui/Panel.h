@@ -6,7 +6,9 @@
 #include <initializer_list>
 #include <memory>
 
+#include "CalcError.h"
 #include "CalculatorState.h"
+#include "Command.h"
 #include "ControlTable.h"
 
 class QAbstractButton;
@@ -34,7 +36,8 @@ public:
 
     // Copies the main display's text, without trailing blanks.
     void copyMainText();
-    // Types the price on the clipboard key by key; beeps at anything else.
+    // Types the price on the clipboard key by key, if every key of it goes
+    // through; beeps at anything else and changes nothing.
     void pastePrice();
 
 protected:
@@ -44,17 +47,16 @@ private:
     void setUpWindow();
     // Makes the control of one row, wired to its engine operation.
     QWidget* createControl(const ControlInfo& info);
-    std::function<void()> operationOf(const ControlInfo& info);
     void setUpTextBoxes();
     void setUpTabOrder(const std::array<QWidget*, kControls.size()>& controls);
     void watchInput();
     void addCommand(std::initializer_list<QKeySequence> keys, std::function<void()> command);
     void setUpCommands();
 
-    // Runs one engine operation. A calculation that fails beeps and names the
+    // Carries out one command. A calculation that fails beeps and names the
     // failure in the notice; the calculator keeps the state the engine left.
-    // Tells whether the operation went through.
-    bool runEngine(const std::function<void()>& operation);
+    void run(Command command);
+    void reportFailure(CalcFailure failure);
 
     CalculatorState state_;
     DisplayBox* mainDisplay_ = nullptr;

@@ -26,24 +26,18 @@ Qt::Alignment toQt(Alignment alignment) {
 WindowDisplay::WindowDisplay(DisplayBox& main, DisplayBox& input, QAbstractButton& equals)
     : main_(main), input_(input), equals_(equals) {}
 
-std::string WindowDisplay::getMainText() const {
-    return main_.calculatorText().toStdString();
-}
-
-void WindowDisplay::setMainText(const std::string& text) {
-    main_.showText(QString::fromStdString(text));
+void WindowDisplay::setMainText(const std::string& text, TextKind kind) {
+    // A typed number is read from its end; prompts and results from their start.
+    main_.showText(QString::fromStdString(text),
+                   kind == TextKind::Number ? DisplayBox::View::End : DisplayBox::View::Start);
 }
 
 void WindowDisplay::setMainAlignment(Alignment alignment) {
     main_.setAlignment(toQt(alignment));
 }
 
-std::string WindowDisplay::getInputText() const {
-    return input_.calculatorText().toStdString();
-}
-
 void WindowDisplay::setInputText(const std::string& text) {
-    input_.showText(QString::fromStdString(text));
+    input_.showText(QString::fromStdString(text), DisplayBox::View::End);
 }
 
 void WindowDisplay::setInputVisible(bool visible) {

@@ -16,10 +16,8 @@ class WindowDisplay final : public DisplayPort {
 public:
     WindowDisplay(DisplayBox& main, DisplayBox& input, QAbstractButton& equals);
 
-    std::string getMainText() const override;
-    void setMainText(const std::string& text) override;
+    void setMainText(const std::string& text, TextKind kind) override;
     void setMainAlignment(Alignment alignment) override;
-    std::string getInputText() const override;
     void setInputText(const std::string& text) override;
     void setInputVisible(bool visible) override;
     void setMainEnabled(bool enabled) override;

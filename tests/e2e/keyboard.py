@@ -52,6 +52,13 @@ def text_of(accessible):
     return accessible.queryText().getText(0, -1)
 
 
+def text_and_visibility(accessible):
+    """What a user sees of the input box: its text, and whether it is shown."""
+    def read():
+        return (text_of(accessible), accessible.getState().contains(pyatspi.STATE_VISIBLE))
+    return read
+
+
 def try_to_write(accessible, text):
     """What a screen reader or test tool may do to a text box."""
     try:
@@ -83,12 +90,14 @@ class Calculator:
         steps += ["sleep", "0.03", "keyup", digits[-1]]
         xdotool(*steps)
 
-    def expect(self, accessible, wanted):
+    def expect(self, display, wanted):
+        """display: an accessible text box, or a function that reads one."""
+        read = display if callable(display) else lambda: text_of(display)
         try:
-            poll(repr(wanted), lambda: text_of(accessible) == wanted, timeout=5)
+            poll(repr(wanted), lambda: read() == wanted, timeout=5)
             return None
         except RuntimeError:
-            return text_of(accessible)
+            return read()
 
     def screenshot(self, name):
         folder = os.environ.get("E2E_SCREENSHOTS")
@@ -124,6 +133,21 @@ def scenarios(calc):
         ("the main display refuses AT-SPI writes", lambda: (
             calc.type("12+3="), calc.expect(calc.main, "15"), try_to_write(calc.main, "999")),
          calc.main, "15"),
+        ("a digit after a result begins a new number", lambda: calc.type("2+3=7"),
+         calc.main, "7"),
+        ("equals then adds it to the result", lambda: calc.type("2+3=7="), calc.main, "12"),
+        ("a price typed after a result shows in the input box", lambda: (
+            calc.keys("Tab", "Tab", "Return"), calc.type("20=10=3")),
+         text_and_visibility(calc.input), ("3", True)),
+        ("+/- negates the price in the input box", lambda: (
+            # Shift+Tab five times from "=" reaches "+/-".
+            calc.keys("Tab", "Tab", "Return"), calc.type("20"),
+            calc.keys(*["shift+Tab"] * 5, "Return")),
+         text_and_visibility(calc.input), ("-20", True)),
+        ("and equals computes with the negative price", lambda: (
+            calc.keys("Tab", "Tab", "Return"), calc.type("20"),
+            calc.keys(*["shift+Tab"] * 5, "Return"), calc.type("=10=")),
+         calc.main, "标准反弹:-1.25 中级反弹:-5 "),
         ("copy and paste", lambda: (
             calc.type("12.5*2="), calc.keys("ctrl+c", "Escape", "ctrl+v")),
          calc.main, "25"),

@@ -16,9 +16,13 @@ TEST(Arithmetic, MainDisplayAfterEachKey) {
         {"C5-=", {"", "5", " 5-", "0"}},
         {"C5*=", {"", "5", " 5*", "25"}},
         {"C5/=", {"", "5", " 5/", "1"}},
-        {"C2+3=7=", {"", "2", " 2+", " 2+3", "5", "57", "12"}},
-        {"C2+3=7+", {"", "2", " 2+", " 2+3", "5", "57", " 7+"}},
-        {"C12=3+", {"", "1", "12", "12", "123", " 3+"}},
+        {"C2+3=7=", {"", "2", " 2+", " 2+3", "5", "7", "12"}},
+        {"C2+3=7+", {"", "2", " 2+", " 2+3", "5", "7", " 7+"}},
+        {"C12=3+", {"", "1", "12", "12", "3", " 3+"}},
+        {"C2+3=.=", {"", "2", " 2+", " 2+3", "5", "0.", "5"}},
+        {"C2+3=~4=", {"", "2", " 2+", " 2+3", "5", "-3", "-4", "1"}},
+        {"C2+~3=", {"", "2", " 2+", "-2", "-3", "-1"}},
+        {"C2+.5=", {"", "2", " 2+", " 2+0.", " 2+0.5", "2.5"}},
         {"C-5=", {"", " 0-", " 0-5", "-5"}},
         {"C1/3=*3=", {"", "1", " 1/", " 1/3", "0.333", " 0.3333333*", " 0.3333333*3", "1"}},
         {"C1/16=", {"", "1", " 1/", " 1/1", " 1/16", "0.062"}},
@@ -127,10 +131,23 @@ TEST(Arithmetic, FailuresLeaveDisplayAndRegistersAlone) {
         EXPECT_EQ(driver.state.resultValue, resultBefore);
         EXPECT_EQ(driver.state.digitMantissa, 0.0f);
         EXPECT_FALSE(driver.state.decimalMode);
-        // The calculator goes on after the failure.
+        // The next digit begins a new number, and reset works.
+        driver.press('7');
+        EXPECT_EQ(driver.display.mainText, "7");
         driver.press("C2+3=");
         EXPECT_EQ(driver.display.mainText, "5");
     }
+}
+
+TEST(Arithmetic, AfterADivisionByZeroANewNumberIsDivided) {
+    KeyDriver driver;
+    driver.press("C5/0");
+    EXPECT_EQ(failureAfter(driver, "="), CalcFailure::DivisionByZero);
+    driver.press('2');
+    EXPECT_EQ(driver.display.mainText, "2");
+    driver.press('=');
+    EXPECT_EQ(driver.display.mainText, "2.5");
+    EXPECT_EQ(driver.display.mainKind, TextKind::Result);
 }
 
 TEST(Arithmetic, OperatorAfterATradingResultStaysCentred) {
@@ -152,4 +169,5 @@ TEST(Arithmetic, OperatorWhileAFunctionWaitsReturnsToNormalMode) {
     EXPECT_TRUE(driver.display.inputVisible);
     driver.press("2");
     EXPECT_EQ(driver.display.mainText, " 0+2");
+    EXPECT_FALSE(driver.display.inputVisible);
 }

@@ -1,22 +1,38 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <random>
 #include <string>
+#include <string_view>
 
 #include "KeySequence.h"
+#include "ShownNumber.h"
 
 using namespace zorvane;
 
-TEST(NumberEntry, NormalModeAppendsEachKeyToTheMainDisplay) {
+// In normal mode the main display shows the number exactly as the calculator
+// holds it: the kept 32-bit mantissa, the point once, the zeros typed after
+// it, and the sign the number keeps.
+TEST(NumberEntry, NormalModeShowsTheNumberHeld) {
     const KeySequence rows[] = {
         {"C12.5", {"", "1", "12", "12.", "12.5"}},
-        {"C12..5", {"", "1", "12", "12.", "12..", "12..5"}},
-        {"C007", {"", "0", "00", "007"}},
-        {"C.5", {"", ".", ".5"}},
-        {"C12.5~~", {"", "1", "12", "12.", "12.5", "-12.5", " 12.5"}},
+        {"C12..5", {"", "1", "12", "12.", "12.", "12.5"}},
+        {"C007", {"", "0", "0", "7"}},
+        {"C.5", {"", "0.", "0.5"}},
+        {"C.050", {"", "0.", "0.0", "0.05", "0.050"}},
+        {"C12.50~~", {"", "1", "12", "12.", "12.5", "12.50", "-12.50", " 12.50"}},
         {"C12~3", {"", "1", "12", "-12", "-123"}},
+        {"C12~3~4", {"", "1", "12", "-12", "-123", " 123", " 1234"}},
         {"C~", {"", " 0"}},
+        {"C~5", {"", " 0", " 5"}},
         {"C0~", {"", "0", " 0"}},
-        {"C.5~", {"", ".", ".5", "-0.5"}},
+        {"C.5~", {"", "0.", "0.5", "-0.5"}},
+        {"C16777217", {"", "1", "16", "167", "1677", "16777", "167772", "1677721", "16777216"}},
+        {"C123456789",
+         {"", "1", "12", "123", "1234", "12345", "123456", "1234567", "12345678", "123456792"}},
+        {"C12=3", {"", "1", "12", "12", "3"}},
+        {"C12+3~4", {"", "1", "12", " 12+", " 12+3", "-3", "-34"}},
+        {"C2+~.5", {"", "2", " 2+", "-2", " 0.", "-0.5"}},
     };
     for (const auto& row : rows) {
         expectTextsAfterEachKey(row, Shown::Main);
@@ -27,12 +43,16 @@ TEST(NumberEntry, TradingModeShowsTheValueInTheInputBox) {
     const KeySequence rows[] = {
         {"R12.5", {"", "1", "12", "12", "12.5"}},
         {"R1.05", {"", "1", "1", "1", "1.05"}},
-        {"R.5", {"", "", "0.5"}},
+        {"R.5", {"", "0", "0.5"}},
+        {"R1..5", {"", "1", "1", "1", "1.5"}},
         {"R16777217", {"", "1", "16", "167", "1677", "16777", "167772", "1677721", "16777216"}},
         {"R1234567890",
          {"", "1", "12", "123", "1234", "12345", "123456", "1234567", "12345678", "123456792",
           "1234567936"}},
-        {"R.00001", {"", "", "0", "0", "0", "0", "1E-05"}},
+        {"R.00001", {"", "0", "0", "0", "0", "0", "1E-05"}},
+        {"R12~3~", {"", "1", "12", "-12", "-123", "123"}},
+        {"R~5", {"", "0", "5"}},
+        {"R20=~", {"", "2", "20", "", "-20"}},
     };
     for (const auto& row : rows) {
         expectTextsAfterEachKey(row, Shown::Input);
@@ -41,10 +61,13 @@ TEST(NumberEntry, TradingModeShowsTheValueInTheInputBox) {
 
 TEST(NumberEntry, TradingModeLeavesTheMainDisplayAndResultAlone) {
     KeyDriver driver;
-    driver.press("R12.5");
+    driver.press("R12.5~");
     EXPECT_EQ(driver.display.mainText, "输入相对顶点价格：             ");
+    EXPECT_EQ(driver.display.mainKind, TextKind::Prompt);
     EXPECT_EQ(driver.state.resultValue, 0.0f);
-    EXPECT_EQ(driver.state.entryValue, CalcValue::float64(12.5));
+    EXPECT_EQ(driver.state.entryValue, CalcValue::float64(-12.5));
+    EXPECT_TRUE(driver.state.functionMode);
+    EXPECT_EQ(driver.state.opCode, OpCode::Rebound);
 }
 
 struct EntryFields {
@@ -68,8 +91,11 @@ TEST(NumberEntry, ValueFieldsAfterTyping) {
         {"C3.14159265", 314159264.0f, 8, true, 3.14159264, 3.1415927410125732f},
         {"C12345.678", 12345678.0f, 3, true, 12345.678, 12345.677734375f},
         {"C12.5~", 125.0f, 1, true, -12.5, -12.5f},
-        {"C12~3", 123.0f, 0, false, 123.0, 123.0f},
+        {"C12~3", 123.0f, 0, false, -123.0, -123.0f},
+        {"C12~3~4", 1234.0f, 0, false, 1234.0, 1234.0f},
+        {"C2+3=~4", 4.0f, 0, false, -4.0, -4.0f},
         {"C1.", 1.0f, 0, true, 1.0, 1.0f},
+        {"C2+3=.", 0.0f, 0, true, 0.0, 0.0f},
     };
     for (const auto& row : rows) {
         KeyDriver driver;
@@ -102,6 +128,17 @@ TEST(NumberEntry, MantissaReachesTheLargestFloatAndFailsBeyondIt) {
     EXPECT_EQ(refused.display.mainText, "7");
 }
 
+TEST(NumberEntry, ARefusedDigitAfterThePointCountsNoDecimal) {
+    KeyDriver driver;
+    driver.press("C3" + std::string(37, '0') + ".1");
+    const std::string textBefore = driver.display.mainText;
+    const CalcValue entryBefore = driver.state.entryValue;
+    EXPECT_EQ(failureAfter(driver, "0"), CalcFailure::FloatingPoint);
+    EXPECT_EQ(driver.state.fractionDigits, 1);
+    EXPECT_EQ(driver.state.entryValue, entryBefore);
+    EXPECT_EQ(driver.display.mainText, textBefore);
+}
+
 TEST(NumberEntry, FractionDigitCountOverflowsWithoutChangingAnything) {
     KeyDriver driver;
     driver.press("C1.");
@@ -124,35 +161,60 @@ TEST(NumberEntry, ThreeHundredAndNineDecimalsGiveZero) {
     EXPECT_EQ(smallest.display.inputText, "1E-308");
 }
 
-TEST(NumberEntry, FourAndFiveHideTheInputBoxOnlyBeforeAPoint) {
+// The input box shows while a trading function takes a number into it, and
+// hides while a number is typed into the main display, which it would cover.
+TEST(NumberEntry, TypingShowsTheBoxTheNumberGoesTo) {
     struct Row {
-        std::string keysAfterOperator;
-        bool inputVisible;
+        std::string before;  // leaves the box as the row's first flag says
+        bool visibleBefore;
+        std::string keys;
+        bool visibleAfter;
     };
     const Row rows[] = {
-        {"1", true},  {"3", true},   {"6", true},   {"9", true},   {"4", false},
-        {"5", false}, {"1.4", true}, {"1.5", true}, {"14", false}, {".5", true},
+        {"R+", true, "1", false},         {"R+", true, "4", false},
+        {"R+", true, ".", false},         {"R+", true, "~", false},
+        {"R20=10=", false, "3", true},    {"R20=10=", false, ".", true},
+        {"R20=10=", false, "~", true},    {"S8=", false, "9", true},
+        {"K10=1000==", false, "5", true}, {"K10=1000==", false, "5=", false},
     };
     for (const auto& row : rows) {
         KeyDriver driver;
-        // An operator while a trading function waits for input leaves the box shown.
-        driver.press("R+");
-        ASSERT_TRUE(driver.display.inputVisible);
-        driver.press(row.keysAfterOperator);
-        EXPECT_EQ(driver.display.inputVisible, row.inputVisible) << row.keysAfterOperator;
+        driver.press(row.before);
+        SCOPED_TRACE(row.before + " then " + row.keys);
+        ASSERT_EQ(driver.display.inputVisible, row.visibleBefore);
+        driver.press(row.keys);
+        EXPECT_EQ(driver.display.inputVisible, row.visibleAfter);
     }
 }
 
-TEST(NumberEntry, SignChangeLeavesTradingModeButKeepsTheFunction) {
-    KeyDriver driver;
-    driver.press("R12~");
-    EXPECT_FALSE(driver.state.functionMode);
-    EXPECT_EQ(driver.state.opCode, OpCode::Rebound);
-    EXPECT_EQ(driver.display.mainText, "-12");
-    EXPECT_FALSE(driver.display.inputVisible);
-    driver.press("3");
-    EXPECT_EQ(driver.display.mainText, "-123");
-    EXPECT_EQ(driver.display.inputText, "12");
+// Every digit, point and sign change in normal mode, over many sequences:
+// the number at the end of the main display is the number held.
+TEST(NumberEntry, TheNumberShownIsTheNumberHeld) {
+    constexpr std::string_view kKeys = "0123456789.~+-*/=C";
+    constexpr std::array<double, kKeys.size()> kWeights = {5, 5, 5, 5, 5, 5, 5, 5, 5,
+                                                           5, 3, 2, 1, 1, 1, 1, 2, 1};
+    std::mt19937 random(7);
+    std::discrete_distribution<std::size_t> pick(kWeights.begin(), kWeights.end());
+    int checked = 0;
+    for (int sequence = 0; sequence < 2000; ++sequence) {
+        KeyDriver driver;
+        std::string keys;
+        for (int i = 0; i < 40; ++i) {
+            const char key = kKeys[pick(random)];
+            keys += key;
+            try {
+                driver.press(key);
+            } catch (const CalcError&) {
+                continue;
+            }
+            if (std::string_view("0123456789.~").find(key) != std::string_view::npos) {
+                const auto broken = brokenShownNumber(driver.state, driver.display.mainText);
+                ASSERT_FALSE(broken) << "keys " << keys << ": " << *broken;
+                ++checked;
+            }
+        }
+    }
+    EXPECT_GT(checked, 40000);
 }
 
 TEST(NumberEntry, SignChangeRightAfterResetKeepsIntegerZero) {

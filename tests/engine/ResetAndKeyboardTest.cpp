@@ -71,7 +71,7 @@ TEST(Keyboard, CharactersWorkLikeTheirButtons) {
         KeyDriver byKeys;
         KeyDriver byButtons;
         for (char16_t ch : row.typed) {
-            onKey(byKeys.state, byKeys.display, ch);
+            byKeys.type(ch);
         }
         byButtons.press(row.buttons);
         SCOPED_TRACE(row.buttons);
@@ -92,7 +92,8 @@ TEST(Keyboard, OtherCharactersChangeNothing) {
         const std::string mainBefore = driver.display.mainText;
         const std::string inputBefore = driver.display.inputText;
         const int focusBefore = driver.display.focusEqualsCalls;
-        onKey(driver.state, driver.display, ch);
+        EXPECT_FALSE(onKey(ch)) << static_cast<int>(ch);
+        driver.type(ch);
         EXPECT_EQ(driver.display.mainText, mainBefore) << static_cast<int>(ch);
         EXPECT_EQ(driver.display.inputText, inputBefore) << static_cast<int>(ch);
         EXPECT_EQ(driver.display.focusEqualsCalls, focusBefore) << static_cast<int>(ch);
@@ -104,7 +105,7 @@ TEST(Keyboard, EscapeResetsInTheMiddleOfAFunction) {
     KeyDriver driver;
     driver.press("K10=5");
     const int focusBefore = driver.display.focusEqualsCalls;
-    onKey(driver.state, driver.display, 27);
+    driver.type(27);
     EXPECT_EQ(driver.display.focusEqualsCalls, focusBefore + 1);
     EXPECT_EQ(driver.display.mainText, "");
     EXPECT_EQ(driver.display.inputText, "");

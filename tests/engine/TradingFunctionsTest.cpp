@@ -34,7 +34,7 @@ TEST(TradingFunctions, ButtonResetsAndShowsTheFirstPrompt) {
         driver.press("12+");  // a pending addition is discarded
         driver.state.awaitingSecond = true;
         driver.display.mainAlignment = Alignment::Centre;
-        driver.display.inputText = "99";
+        driver.state.inputText = driver.display.inputText = "99";
         const int focusBefore = driver.display.focusEqualsCalls;
         driver.press(row.button);
         SCOPED_TRACE(row.button);
@@ -44,6 +44,7 @@ TEST(TradingFunctions, ButtonResetsAndShowsTheFirstPrompt) {
         EXPECT_EQ(driver.state.accumulator, CalcValue::int16(0));
         EXPECT_EQ(driver.state.entryValue, CalcValue::int16(0));
         EXPECT_EQ(driver.display.mainText, row.prompt);
+        EXPECT_EQ(driver.display.mainKind, TextKind::Prompt);
         EXPECT_EQ(driver.display.mainAlignment, Alignment::Right);
         EXPECT_TRUE(driver.display.inputVisible);
         EXPECT_EQ(driver.display.inputText, "");
@@ -84,12 +85,17 @@ TEST(TradingFunctions, ResultTexts) {
         // (0.3 − 0.1) × 0.375 + 0.1 lies just below 0.175 in binary, so it is
         // no tie and rounds down.
         {"R0.3=0.1=", "标准反弹:0.17 中级反弹:0.2 "},
+        // The sign change negates the price in the input box, and equals uses it.
+        {"R20~=10=", "标准反弹:-1.25 中级反弹:-5 "},
+        {"S12~3=", "保守出货:-169.12  标准出货:-199.01"},
+        {"K10~=100=", "高抛成本:-9.9 接回成本:-10.1 "},
     };
     for (const auto& row : rows) {
         KeyDriver driver;
         driver.press(row.keys);
         SCOPED_TRACE("keys " + row.keys);
         EXPECT_EQ(driver.display.mainText, row.result);
+        EXPECT_EQ(driver.display.mainKind, TextKind::Result);
         EXPECT_EQ(driver.display.mainAlignment, Alignment::Centre);
         EXPECT_FALSE(driver.display.inputVisible);
         EXPECT_FALSE(driver.state.awaitingSecond);
@@ -112,6 +118,7 @@ TEST(TradingFunctions, SecondPromptTakesTheFirstInput) {
         driver.press(row.keys);
         SCOPED_TRACE("keys " + row.keys);
         EXPECT_EQ(driver.display.mainText, row.prompt);
+        EXPECT_EQ(driver.display.mainKind, TextKind::Prompt);
         EXPECT_EQ(driver.display.mainAlignment, Alignment::Right);
         EXPECT_EQ(driver.display.inputVisible, row.inputVisible);
         EXPECT_EQ(driver.display.inputText, "");
@@ -133,7 +140,10 @@ TEST(TradingFunctions, RepeatedRoundStartsFromTheInputBox) {
     EXPECT_EQ(rebound.display.mainText, "标准反弹:8.75 中级反弹:9 ");
 
     KeyDriver typedAfterResult;
-    typedAfterResult.press("R20=10=30=");
+    typedAfterResult.press("R20=10=30");
+    EXPECT_EQ(typedAfterResult.display.inputText, "30");
+    EXPECT_TRUE(typedAfterResult.display.inputVisible);
+    typedAfterResult.press("=");
     EXPECT_EQ(typedAfterResult.state.firstInput, "30");
     typedAfterResult.press("10=");
     EXPECT_EQ(typedAfterResult.display.mainText, "标准反弹:17.5 中级反弹:20 ");
@@ -192,15 +202,6 @@ TEST(TradingFunctions, CostFailuresStopBeforeTheResult) {
         driver.press("100=");
         EXPECT_EQ(driver.display.mainText, "高抛成本:10.14 接回成本:9.86 ");
     }
-}
-
-TEST(TradingFunctions, SignChangeKeepsTheFunctionForEquals) {
-    KeyDriver driver;
-    driver.press("S12~");
-    EXPECT_EQ(driver.display.mainText, "-12");
-    driver.press("3=");
-    // Equals still runs the sell-off on the input box, which holds 12.
-    EXPECT_EQ(driver.display.mainText, "保守出货:16.5  标准出货:19.42");
 }
 
 TEST(TradingFunctions, PendingAdditionIsDiscardedByAFunctionButton) {

@@ -9,6 +9,7 @@
 class RecordingDisplay : public zorvane::DisplayPort {
 public:
     std::string mainText;
+    zorvane::TextKind mainKind = zorvane::TextKind::Number;
     zorvane::Alignment mainAlignment = zorvane::Alignment::Right;
     std::string inputText;
     bool inputVisible = true;
@@ -16,10 +17,11 @@ public:
     bool inputEnabled = true;
     int focusEqualsCalls = 0;
 
-    std::string getMainText() const override { return mainText; }
-    void setMainText(const std::string& text) override { mainText = text; }
+    void setMainText(const std::string& text, zorvane::TextKind kind) override {
+        mainText = text;
+        mainKind = kind;
+    }
     void setMainAlignment(zorvane::Alignment alignment) override { mainAlignment = alignment; }
-    std::string getInputText() const override { return inputText; }
     void setInputText(const std::string& text) override { inputText = text; }
     void setInputVisible(bool visible) override { inputVisible = visible; }
     void setMainEnabled(bool enabled) override { mainEnabled = enabled; }

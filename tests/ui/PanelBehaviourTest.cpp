@@ -74,9 +74,15 @@ private slots:
             << "出货 1 0 =" << "保守出货:13.75  标准出货:16.18" << kCentre << false << "10";
         QTest::newRow("cost result")
             << "成本 1 0 = 1 0 0 0 =" << "高抛成本:10.06 接回成本:9.94 " << kCentre << false << "1000";
+        // The display shows the digits the calculator keeps: a 32-bit mantissa.
         QTest::newRow("every digit and the point")
-            << "1 2 3 4 5 6 7 8 9 0 . 5" << "1234567890.5" << kRight << false << "";
-        QTest::newRow("sign change")             << "1 2 +/-" << "-12" << kRight << false << "";
+            << "1 2 3 4 5 6 7 8 9 0 . 5" << "1234567987.2" << kRight << false << "";
+        QTest::newRow("sign change")             << "1 2 +/- 3" << "-123" << kRight << false << "";
+        QTest::newRow("digit after a result")    << "2 + 3 = 7" << "7" << kRight << false << "";
+        QTest::newRow("operator in a function")  << "反弹 + 1" << " 0+1" << kRight << false << "";
+        QTest::newRow("sign of a price")         << "反弹 2 0 +/-" << kPeakPrompt << kRight << true << "-20";
+        QTest::newRow("price after a result")
+            << "反弹 2 0 = 1 0 = 3" << "标准反弹:13.75 中级反弹:15 " << kCentre << true << "3";
         QTest::newRow("reset in a trading function") << "反弹 2 清除" << "" << kRight << false << "";
         // clang-format on
     }
@@ -324,16 +330,16 @@ private slots:
         PanelDriver ui;
         const QString digits = "." + QString(45, u'0') + "1";
         ui.type(digits);
-        QCOMPARE(ui.mainBox()->text(), digits);
+        QCOMPARE(ui.mainBox()->text(), "0" + digits);
         QCOMPARE(ui.mainBox()->font().pointSizeF(), 15.0);
-        QCOMPARE(ui.mainBox()->cursorPosition(), digits.size());
+        QCOMPARE(ui.mainBox()->cursorPosition(), digits.size() + 1);
     }
 
     void mainDisplayHoldsLongRuns() {
         // "." and 32767 zeros: every one is kept, the next digit overflows.
         PanelDriver ui;
-        const QString zeros = "." + QString(32767, u'0');
-        ui.type(zeros);
+        const QString zeros = "0." + QString(32767, u'0');
+        ui.type(zeros.mid(1));
         QCOMPARE(ui.mainBox()->calculatorText(), zeros);
         QVERIFY(!ui.notice()->isVisible());
         ui.type("0");
@@ -410,20 +416,25 @@ private slots:
         QTest::addColumn<QString>("clipboard");
         QTest::addColumn<QString>("mainText");
         QTest::addColumn<QString>("inputText");
+        QTest::addColumn<QString>("notice");
 
         const QString longest = "." + QString(39, u'0');
         // clang-format off
-        QTest::newRow("price")             << "" << "12.5" << "12.5" << "";
-        QTest::newRow("blanks around")     << "1 +" << " \t7.25\n" << " 1+7.25" << "";
-        QTest::newRow("into a function")   << "反弹" << "168.35" << kPeakPrompt << "168.35";
-        QTest::newRow("40 characters")     << "" << longest << longest << "";
-        QTest::newRow("41 characters")     << "" << longest + "0" << "" << "";
-        QTest::newRow("two points")        << "" << "1.2.3" << "" << "";
-        QTest::newRow("sign")              << "" << "-5" << "" << "";
-        QTest::newRow("thousands")         << "" << "1,000" << "" << "";
-        QTest::newRow("words")             << "" << "price 12" << "" << "";
-        QTest::newRow("point alone")       << "" << "." << "" << "";
-        QTest::newRow("empty")             << "" << "" << "" << "";
+        QTest::newRow("price")             << "" << "12.5" << "12.5" << "" << "";
+        QTest::newRow("blanks around")     << "1 +" << " \t7.25\n" << " 1+7.25" << "" << "";
+        QTest::newRow("into a function")   << "反弹" << "168.35" << kPeakPrompt << "168.35" << "";
+        QTest::newRow("40 characters")     << "" << longest << "0" + longest << "" << "";
+        QTest::newRow("41 characters")     << "" << longest + "0" << "" << "" << "";
+        QTest::newRow("two points")        << "" << "1.2.3" << "" << "" << "";
+        QTest::newRow("sign")              << "" << "-5" << "" << "" << "";
+        QTest::newRow("thousands")         << "" << "1,000" << "" << "" << "";
+        QTest::newRow("words")             << "" << "price 12" << "" << "" << "";
+        QTest::newRow("point alone")       << "" << "." << "" << "" << "";
+        QTest::newRow("empty")             << "" << "" << "" << "" << "";
+        // All or nothing: the 39th nine would pass the largest 32-bit float.
+        QTest::newRow("too large")         << "1 +" << QString(40, u'9') << " 1+" << "" << "浮点运算错误";
+        QTest::newRow("too large in a function")
+            << "反弹 5" << QString(40, u'9') << kPeakPrompt << "5" << "浮点运算错误";
         // clang-format on
     }
 
@@ -432,6 +443,7 @@ private slots:
         QFETCH(QString, clipboard);
         QFETCH(QString, mainText);
         QFETCH(QString, inputText);
+        QFETCH(QString, notice);
 
         PanelDriver ui;
         ui.click(script);
@@ -439,6 +451,10 @@ private slots:
         QTest::keySequence(ui.window(), QKeySequence(Qt::CTRL | Qt::Key_V));
         QCOMPARE(ui.mainBox()->text(), mainText);
         QCOMPARE(ui.inputBox()->text(), inputText);
+        QCOMPARE(ui.notice()->isVisible(), !notice.isEmpty());
+        if (!notice.isEmpty()) {
+            QCOMPARE(ui.notice()->text(), notice);
+        }
     }
 
     void pasteIsTypedKeyByKey() {
@@ -475,10 +491,11 @@ private slots:
         QTest::addColumn<QString>("mainTextAfter");
 
         const QString tooLarge = "4" + QString(" 0").repeated(38);
-        const QString lastShown = "4" + QString(37, u'0');
+        // The 32-bit mantissa nearest to 4E+37, digit by digit as it was kept.
+        const QString lastShown = "40000002270564450499304828498438258688";
         const QString escape(QChar(27));
         // clang-format off
-        QTest::newRow("division by zero")     << "5 / 0 =" << "除数为零" << " 5/0" << "1" << " 5/01";
+        QTest::newRow("division by zero")     << "5 / 0 =" << "除数为零" << " 5/0" << "2=" << "2.5";
         QTest::newRow("zero divided by zero") << "/ =" << "溢出" << " 0/" << "2=" << "0";
         QTest::newRow("cost without shares")
             << "成本 1 0 = =" << "类型不匹配" << kSharesPrompt << "100=" << "高抛成本:10.14 接回成本:9.86 ";
@@ -520,7 +537,7 @@ private slots:
         QVERIFY(ui.notice()->isVisible());
         ui.click("3");
         QVERIFY(!ui.notice()->isVisible());
-        QCOMPARE(ui.mainBox()->text(), QString(" 5/03"));
+        QCOMPARE(ui.mainBox()->text(), QString("3"));
     }
 };
 

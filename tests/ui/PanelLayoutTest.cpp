@@ -278,7 +278,7 @@ private slots:
         // enabled box draws them: dark blue behind text in the system colour.
         QCOMPARE(box->palette().color(QPalette::Disabled, QPalette::Text), textColour);
         box->show();
-        box->showText("88888888");
+        box->showText("88888888", zorvane::ui::DisplayBox::View::End);
         const QImage disabled = box->grab().toImage();
         QCOMPARE(disabled.pixelColor(4, box->height() / 2), blue);
         box->setEnabled(true);

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+
+#include "Calculator.h"
+
+namespace zorvane {
+
+// The operations behind the commands, one per kind of button, and the two
+// ways the engine shows a text. Only the engine calls them.
+
+// Reset (Reset.cpp).
+void onReset(CalculatorState& state, DisplayPort& display);
+
+// Number entry (NumberEntry.cpp).
+void onDigit(CalculatorState& state, DisplayPort& display, int digit);
+void onPoint(CalculatorState& state, DisplayPort& display);
+void onSignChange(CalculatorState& state, DisplayPort& display);
+// Makes the next digit or point begin a new number.
+void freshNumber(CalculatorState& state);
+
+// Arithmetic (Arithmetic.cpp): op is Add, Subtract, Multiply or Divide.
+void onOperator(CalculatorState& state, DisplayPort& display, OpCode op);
+void onEquals(CalculatorState& state, DisplayPort& display);
+
+// Trading functions (TradingFunctions.cpp): code is Rebound, Pullback,
+// SellOff or Cost (round trip).
+void onFunction(CalculatorState& state, DisplayPort& display, OpCode code);
+void onFunctionEquals(CalculatorState& state, DisplayPort& display);
+
+// The boxes show what the state holds.
+inline void showMain(CalculatorState& state, DisplayPort& display, std::string text,
+                     TextKind kind) {
+    state.mainText = std::move(text);
+    display.setMainText(state.mainText, kind);
+}
+
+inline void showInput(CalculatorState& state, DisplayPort& display, std::string text) {
+    state.inputText = std::move(text);
+    display.setInputText(state.inputText);
+}
+
+}  // namespace zorvane

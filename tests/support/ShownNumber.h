@@ -1,0 +1,62 @@
+#pragma once
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "CalculatorState.h"
+#include "NumberText.h"
+
+// The number the main display ends with: its digits and point, an exponent
+// ("E+07"), and the sign position when the number starts the text. " 12+3"
+// ends with "3", "-12.5" is "-12.5" and " 1.234567E+07*5" ends with "5".
+inline std::string_view shownNumber(std::string_view text) {
+    auto isNumberCharacter = [](char c) { return (c >= '0' && c <= '9') || c == '.'; };
+    std::size_t start = text.size();
+    while (start > 0 && isNumberCharacter(text[start - 1])) {
+        --start;
+    }
+    if (start >= 2 && (text[start - 1] == '+' || text[start - 1] == '-') &&
+        text[start - 2] == 'E') {
+        start -= 2;
+        while (start > 0 && isNumberCharacter(text[start - 1])) {
+            --start;
+        }
+    }
+    if (start == 1 && (text[0] == ' ' || text[0] == '-')) {
+        start = 0;
+    }
+    return text.substr(start);
+}
+
+// Whether the main display shows the number the calculator holds, after a
+// digit, point or sign change in normal mode. A typed number is the same
+// 64-bit float as its text while 10^n is exact (up to 22 decimals); beyond,
+// the rounded power of ten allows a few units in the last place, and below
+// the smallest normal 64-bit float the difference vanishes altogether. A
+// number that was not typed since it became fresh shows 15 significant
+// digits. Returns what is wrong, or nothing.
+inline std::optional<std::string> brokenShownNumber(const zorvane::CalculatorState& state,
+                                                    const std::string& mainText) {
+    const std::string_view text = shownNumber(mainText);
+    const double shown = zorvane::textValue(text);
+    const double held = state.entryValue.toDouble();
+    if (shown == held) {
+        return std::nullopt;
+    }
+    const double difference = std::abs(shown - held);
+    const double scale = std::max(std::abs(shown), std::abs(held));
+    const double allowed = !state.entryTyped ? 1e-14 * scale
+                           : state.fractionDigits > 22
+                               ? 4 * std::numeric_limits<double>::epsilon() * scale
+                               : 0.0;
+    if (difference <= allowed ||
+        (state.fractionDigits > 22 && difference < std::numeric_limits<double>::min())) {
+        return std::nullopt;
+    }
+    return "the main display ends with \"" + std::string(text.substr(0, 60)) +
+           "\" while the number held is " + zorvane::numericText(held);
+}
