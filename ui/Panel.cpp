@@ -11,6 +11,7 @@
 #include <numeric>
 #include <utility>
 
+#include "Announcer.h"
 #include "AppSetup.h"
 #include "CalcButton.h"
 #include "Calculator.h"
@@ -36,6 +37,21 @@ QFont songFont(double pointSize) {
     return font;
 }
 
+// The strip between the main display and the first row of trading buttons,
+// left of the input box. The error notice is centred on it: over the
+// display's lower margin and the buttons' upper edges, clear of the display's
+// text, the input box and every caption.
+QRect noticeBand(const QRect& mainDisplay, const QRect& inputBox) {
+    int buttonsTop = kClientHeight;
+    for (const ControlInfo& info : kControls) {
+        if (info.click == Click::Function) {
+            buttonsTop = std::min(buttonsTop, pixelRect(info).top());
+        }
+    }
+    return QRect(QPoint(mainDisplay.left(), mainDisplay.bottom() + 1),
+                 QPoint(inputBox.left() - 1, buttonsTop - 1));
+}
+
 }  // namespace
 
 Panel::Panel() {
@@ -48,6 +64,7 @@ Panel::Panel() {
     setUpTabOrder(controls);
     displayPort_ = std::make_unique<WindowDisplay>(*mainDisplay_, *inputBox_, *equalsButton_);
     notice_ = new ErrorNotice(*this);
+    announcer_ = new Announcer(*this);
     watchInput();
     setUpCommands();
     runEngine([this] { onLoad(state_, *displayPort_); });
@@ -59,8 +76,12 @@ void Panel::setUpWindow() {
     setObjectName(QStringLiteral("面板"));
     setWindowTitle(QStringLiteral("Zorvane"));
     setWindowIcon(calculatorIcon());
-    // The controls sit at fixed places; the window does not stretch.
+    // The controls sit at fixed places; the window does not stretch, and the
+    // title bar offers no maximise button (full screen neither).
     setFixedSize(kClientWidth, kClientHeight);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     setFont(songFont(15));
     QPalette colours = palette();
     colours.setColor(QPalette::Window, windowBackground());
@@ -83,7 +104,11 @@ QWidget* Panel::createControl(const ControlInfo& info) {
             auto* button = new CalcButton(caption, this);
             button->setFont(font);
             connect(button, &QAbstractButton::clicked, this,
-                    [this, operation = operationOf(info)] { runEngine(operation); });
+                    [this, operation = operationOf(info), equals = info.click == Click::Equals] {
+                        if (runEngine(operation) && equals) {
+                            announceMainText();
+                        }
+                    });
             if (info.click == Click::Equals) {
                 equalsButton_ = button;
             }
@@ -143,11 +168,14 @@ void Panel::setUpTabOrder(const std::array<QWidget*, kControls.size()>& controls
 void Panel::watchInput() {
     new InputHook(*this, {
                              .pressed = [this] { notice_->hide(); },
-                             .typed =
-                                 [this](char16_t ch) {
-                                     runEngine([this, ch] { onKey(state_, *displayPort_, ch); });
-                                 },
+                             .typed = [this](char16_t ch) { typeCharacter(ch); },
                          });
+}
+
+void Panel::typeCharacter(char16_t ch) {
+    if (runEngine([this, ch] { onKey(state_, *displayPort_, ch); }) && ch == u'=') {
+        announceMainText();
+    }
 }
 
 void Panel::addCommand(std::initializer_list<QKeySequence> keys, std::function<void()> command) {
@@ -168,7 +196,11 @@ void Panel::setUpCommands() {
 }
 
 void Panel::copyMainText() {
-    QGuiApplication::clipboard()->setText(withoutTrailingBlanks(mainDisplay_->calculatorText()));
+    const QString text = withoutTrailingBlanks(mainDisplay_->calculatorText());
+    // Nothing shown, nothing copied: the clipboard keeps what it held.
+    if (!text.isEmpty()) {
+        QGuiApplication::clipboard()->setText(text);
+    }
 }
 
 void Panel::pastePrice() {
@@ -198,6 +230,10 @@ void Panel::contextMenuEvent(QContextMenuEvent* event) {
     menu->popup(event->globalPos());
 }
 
+void Panel::announceMainText() {
+    announcer_->announce(withoutTrailingBlanks(mainDisplay_->calculatorText()));
+}
+
 bool Panel::runEngine(const std::function<void()>& operation) {
     notice_->hide();
     try {
@@ -205,7 +241,8 @@ bool Panel::runEngine(const std::function<void()>& operation) {
         return true;
     } catch (const CalcError& error) {
         QApplication::beep();
-        notice_->showFailure(error.failure(), mainDisplay_->geometry());
+        notice_->showFailure(error.failure(),
+                             noticeBand(mainDisplay_->geometry(), inputBox_->geometry()));
         return false;
     }
 }

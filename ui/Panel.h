@@ -15,6 +15,7 @@ class QKeySequence;
 
 namespace zorvane::ui {
 
+class Announcer;
 class DisplayBox;
 class ErrorNotice;
 class WindowDisplay;
@@ -48,6 +49,7 @@ private:
     void setUpTextBoxes();
     void setUpTabOrder(const std::array<QWidget*, kControls.size()>& controls);
     void watchInput();
+    void typeCharacter(char16_t ch);
     void addCommand(std::initializer_list<QKeySequence> keys, std::function<void()> command);
     void setUpCommands();
 
@@ -55,6 +57,8 @@ private:
     // failure in the notice; the calculator keeps the state the engine left.
     // Tells whether the operation went through.
     bool runEngine(const std::function<void()>& operation);
+    // Has screen readers read the main display, after "=".
+    void announceMainText();
 
     CalculatorState state_;
     DisplayBox* mainDisplay_ = nullptr;
@@ -62,6 +66,7 @@ private:
     QAbstractButton* equalsButton_ = nullptr;
     std::unique_ptr<WindowDisplay> displayPort_;
     ErrorNotice* notice_ = nullptr;
+    Announcer* announcer_ = nullptr;
 };
 
 }  // namespace zorvane::ui
