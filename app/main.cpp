@@ -10,6 +10,7 @@ int main(int argc, char* argv[]) {
     zorvane::ui::installFontSubstitutions();
     QApplication app(argc, argv);
     zorvane::ui::pinStyle();
+    zorvane::ui::tieToLauncher();
     zorvane::ui::Panel window;
     window.show();
     return QApplication::exec();

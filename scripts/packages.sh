@@ -6,8 +6,8 @@ SCREENSHOT_PACKAGES=(xvfb xauth xdotool imagemagick)
 CHECK_PACKAGES=(cmake make g++ clang libclang-rt-14-dev clang-tidy)
 # The Debian package build and its checks (scripts/check-package).
 PACKAGE_CHECK_PACKAGES=(dpkg-dev debhelper fakeroot lintian devscripts appstream desktop-file-utils
-                        file imagemagick)
+                        file imagemagick python3 googletest locales man-db)
 # The icons are rendered from their SVG at build time.
 BUILD_PACKAGES+=(librsvg2-bin)
 # The end-to-end check on a virtual X server (scripts/e2e).
-E2E_PACKAGES=(xvfb xauth xdotool dbus at-spi2-core python3-pyatspi imagemagick)
+E2E_PACKAGES=(xvfb xauth xdotool x11-utils dbus at-spi2-core python3-pyatspi imagemagick)

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QGuiApplication>
 #include <QStringList>
 #include <QStyle>
 
@@ -25,6 +26,13 @@ void pinStyle() {
     if (style != nullptr) {
         QApplication::setPalette(style->standardPalette());
     }
+}
+
+void tieToLauncher() {
+    // Qt takes the window class from the application name; set it, so that a
+    // copy started under another file name still matches the desktop entry.
+    QCoreApplication::setApplicationName(QStringLiteral("zorvane"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.zorvane.calculator"));
 }
 
 }  // namespace zorvane::ui

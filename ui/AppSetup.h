@@ -15,4 +15,11 @@ void installFontSubstitutions();
 // whatever the desktop theme is. Call once the QApplication exists.
 void pinStyle();
 
+// Names the program as its desktop entry does, so that docks and task bars
+// show the launcher's icon and name for the running window: the X11 window
+// class (WM_CLASS "zorvane", the entry's StartupWMClass) and the desktop file
+// name (org.zorvane.calculator, the Wayland app id). Call once the
+// QApplication exists and before the window is shown.
+void tieToLauncher();
+
 }  // namespace zorvane::ui

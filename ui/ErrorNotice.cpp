@@ -3,17 +3,19 @@
 #include <QAccessible>
 #include <QPalette>
 
+#include "Announcer.h"
 #include "AppSetup.h"
 
 namespace zorvane::ui {
 
 ErrorNotice::ErrorNotice(QWidget& window) : QLabel(&window) {
+    reportNoticesAsNotifications();
     setObjectName(QStringLiteral("提示"));
     setAccessibleDescription(QStringLiteral("运算错误"));
     QFont noticeFont(kSongFamily, 12);
     setFont(noticeFont);
     setFrameShape(QFrame::Box);
-    setMargin(3);
+    setMargin(2);
     setAlignment(Qt::AlignCenter);
     setAutoFillBackground(true);
     QPalette colours = palette();
@@ -25,19 +27,20 @@ ErrorNotice::ErrorNotice(QWidget& window) : QLabel(&window) {
     hide();
 }
 
-void ErrorNotice::showFailure(CalcFailure failure, const QRect& anchor) {
+void ErrorNotice::showFailure(CalcFailure failure, const QRect& band) {
     const QString text = failureText(failure);
     setText(text);
     // Screen readers read the failure itself as the notice's name.
     setAccessibleName(text);
     adjustSize();
-    // Inside the main display, so that it hides no button's caption.
     QRect place = rect();
-    place.moveCenter(anchor.center());
+    place.moveCenter(band.center());
     move(place.topLeft());
     raise();
+    // Appearing, the notification is read out (state-changed:showing). It is
+    // hidden before every operation, so each failure appears anew.
     show();
-    // Screen readers announce it like a message box's text.
+    // Platforms whose bridges know alerts (Windows) also get the event.
     QAccessibleEvent alert(this, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);
 }

@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "Announcer.h"
 #include "AppSetup.h"
 #include "CalcButton.h"
 #include "Calculator.h"
@@ -64,6 +65,26 @@ std::optional<CalcFailure> trialFailure(CalculatorState state,
     return std::nullopt;
 }
 
+bool isTradingFunction(std::optional<Command> command) {
+    return command == Command::Rebound || command == Command::Pullback ||
+           command == Command::SellOff || command == Command::Cost;
+}
+
+// The strip between the main display and the first row of trading buttons,
+// left of the input box. The error notice is centred on it: over the
+// display's lower margin and the buttons' upper edges, clear of the display's
+// text, the input box and every caption.
+QRect noticeBand(const QRect& mainDisplay, const QRect& inputBox) {
+    int buttonsTop = kClientHeight;
+    for (const ControlInfo& info : kControls) {
+        if (isTradingFunction(info.command)) {
+            buttonsTop = std::min(buttonsTop, pixelRect(info).top());
+        }
+    }
+    return QRect(QPoint(mainDisplay.left(), mainDisplay.bottom() + 1),
+                 QPoint(inputBox.left() - 1, buttonsTop - 1));
+}
+
 }  // namespace
 
 Panel::Panel() {
@@ -76,6 +97,7 @@ Panel::Panel() {
     setUpTabOrder(controls);
     displayPort_ = std::make_unique<WindowDisplay>(*mainDisplay_, *inputBox_, *equalsButton_);
     notice_ = new ErrorNotice(*this);
+    announcer_ = new Announcer(*this);
     watchInput();
     setUpCommands();
     onLoad(state_, *displayPort_);
@@ -87,8 +109,12 @@ void Panel::setUpWindow() {
     setObjectName(QStringLiteral("面板"));
     setWindowTitle(QStringLiteral("Zorvane"));
     setWindowIcon(calculatorIcon());
-    // The controls sit at fixed places; the window does not stretch.
+    // The controls sit at fixed places; the window does not stretch, and the
+    // title bar offers no maximise button (full screen neither).
     setFixedSize(kClientWidth, kClientHeight);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     setFont(songFont(15));
     QPalette colours = palette();
     colours.setColor(QPalette::Window, windowBackground());
@@ -178,7 +204,11 @@ void Panel::setUpCommands() {
 }
 
 void Panel::copyMainText() {
-    QGuiApplication::clipboard()->setText(withoutTrailingBlanks(mainDisplay_->calculatorText()));
+    const QString text = withoutTrailingBlanks(mainDisplay_->calculatorText());
+    // Nothing shown, nothing copied: the clipboard keeps what it held.
+    if (!text.isEmpty()) {
+        QGuiApplication::clipboard()->setText(text);
+    }
 }
 
 void Panel::pastePrice() {
@@ -222,12 +252,20 @@ void Panel::run(Command command) {
         press(state_, *displayPort_, command);
     } catch (const CalcError& error) {
         reportFailure(error.failure());
+        return;
+    }
+    if (command == Command::Equals) {
+        announceMainText();
     }
 }
 
 void Panel::reportFailure(CalcFailure failure) {
     QApplication::beep();
-    notice_->showFailure(failure, mainDisplay_->geometry());
+    notice_->showFailure(failure, noticeBand(mainDisplay_->geometry(), inputBox_->geometry()));
+}
+
+void Panel::announceMainText() {
+    announcer_->announce(withoutTrailingBlanks(mainDisplay_->calculatorText()));
 }
 
 }  // namespace zorvane::ui

@@ -17,6 +17,7 @@ class QKeySequence;
 
 namespace zorvane::ui {
 
+class Announcer;
 class DisplayBox;
 class ErrorNotice;
 class WindowDisplay;
@@ -57,6 +58,8 @@ private:
     // failure in the notice; the calculator keeps the state the engine left.
     void run(Command command);
     void reportFailure(CalcFailure failure);
+    // Has screen readers read the main display, after "=".
+    void announceMainText();
 
     CalculatorState state_;
     DisplayBox* mainDisplay_ = nullptr;
@@ -64,6 +67,7 @@ private:
     QAbstractButton* equalsButton_ = nullptr;
     std::unique_ptr<WindowDisplay> displayPort_;
     ErrorNotice* notice_ = nullptr;
+    Announcer* announcer_ = nullptr;
 };
 
 }  // namespace zorvane::ui

@@ -1,13 +1,15 @@
 """Types into the running calculator with real X key events and reads its
 displays through AT-SPI. Run by scripts/e2e on a private X server and session
-bus; takes the program's path."""
+bus; takes the program's path and its desktop entry."""
 
 import os
+import re
 import subprocess
 import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 TIMEOUT = 10.0
 
@@ -20,6 +22,9 @@ def poll(what, read, timeout=TIMEOUT):
     """Polls read() every 20 ms until it gives something truthy."""
     deadline = time.monotonic() + timeout
     while time.monotonic() < deadline:
+        # Let the AT-SPI events that arrived reach their listeners.
+        while GLib.MainContext.default().iteration(False):
+            pass
         value = read()
         if value:
             return value
@@ -43,9 +48,18 @@ def find_displays():
                 continue
             main = pyatspi.findDescendant(app, lambda a: a is not None and a.name == "显示")
             if main is not None:
-                return main, pyatspi.findDescendant(app, lambda a: a is not None and a.name == "显示2")
+                return app, main, pyatspi.findDescendant(app, lambda a: a is not None and a.name == "显示2")
         return None
     return poll("the displays on the accessibility bus", search)
+
+
+def extents(accessible):
+    box = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return box.x, box.y, box.x + box.width, box.y + box.height
+
+
+def overlap(a, b):
+    return a[0] < b[2] and b[0] < a[2] and a[1] < b[3] and b[1] < a[3]
 
 
 def text_of(accessible):
@@ -72,7 +86,22 @@ class Calculator:
         self.process = subprocess.Popen([program])
         self.window = find_window()
         xdotool("windowfocus", "--sync", self.window)
-        self.main, self.input = find_displays()
+        self.app, self.main, self.input = find_displays()
+        # What a screen reader hears of: objects that appear, with role and name.
+        self.shown = []
+        pyatspi.Registry.registerEventListener(self._on_showing, "object:state-changed:showing")
+
+    def _on_showing(self, event):
+        if event.detail1:
+            self.shown.append((event.source.getRoleName(), event.source.name))
+
+    def focused_name(self):
+        found = pyatspi.findDescendant(
+            self.app, lambda a: a is not None and a.getState().contains(pyatspi.STATE_FOCUSED))
+        return found.name if found is not None else None
+
+    def notification_shown(self, text):
+        return ("notification", text) in self.shown
 
     def keys(self, *names):
         xdotool("key", "--delay", "30", *names)
@@ -151,13 +180,101 @@ def scenarios(calc):
         ("copy and paste", lambda: (
             calc.type("12.5*2="), calc.keys("ctrl+c", "Escape", "ctrl+v")),
          calc.main, "25"),
+        ("Ctrl+C on an empty display keeps the clipboard", lambda: (
+            calc.type("7"), calc.keys("ctrl+c", "Escape", "ctrl+c", "ctrl+v")),
+         calc.main, "7"),
     ]
 
 
-def main(program):
+# From "=" (where Esc leaves the focus) to each trading button, as the guide
+# counts.
+TAB_COUNTS = [
+    (["Tab"] * 2, "反弹目标点预测"),
+    (["Tab"] * 3, "回调目标点预测"),
+    (["Tab"] * 4, "出货目标点预测"),
+    (["shift+Tab"] * 7, "股票买卖成本"),
+]
+
+
+def window_checks(calc, desktop_entry):
+    """(name, passed, what was seen) for the window's ties to the desktop."""
+    with open(desktop_entry, encoding="utf-8") as entry:
+        wm_class = re.search(r"^StartupWMClass=(.*)$", entry.read(), re.M).group(1)
+    seen_class = xprop(calc.window, "WM_CLASS")
+    hints = xprop(calc.window, "_MOTIF_WM_HINTS")
+    # flags, functions, decorations: MWM_FUNC_ALL 0x1, MWM_FUNC_MAXIMIZE 0x10,
+    # MWM_DECOR_ALL 0x1, MWM_DECOR_MAXIMIZE 0x40.
+    values = [int(v, 16) for v in re.findall(r"0x[0-9a-f]+", hints)]
+    no_maximise = (len(values) >= 3 and values[0] & 0x3 == 0x3
+                   and not values[1] & 0x11 and not values[2] & 0x41)
+    return [
+        (f"WM_CLASS matches StartupWMClass={wm_class}",
+         re.search(rf'= "[^"]*", "{re.escape(wm_class)}"', seen_class) is not None, seen_class),
+        ("no maximise button", no_maximise, hints),
+    ]
+
+
+def xprop(window, name):
+    return subprocess.run(["xprop", "-id", window, name], check=True, capture_output=True,
+                          text=True).stdout.strip()
+
+
+def screen_reader_checks(calc):
+    """(name, passed, what was seen): the notice and the results are read out."""
+    results = []
+    calc.keys("Escape")
+    calc.shown.clear()
+    calc.type("12+3=")
+    calc.expect(calc.main, "15")
+    heard = poll_quietly(lambda: calc.notification_shown("15"))
+    results.append(("the result after = is read out", heard, calc.shown[:]))
+
+    # The cost function without a number of shares: prompt, input box and notice at once.
+    calc.keys("Escape", *["shift+Tab"] * 7, "Return")
+    calc.type("10==")
+    heard = poll_quietly(lambda: calc.notification_shown("类型不匹配"))
+    results.append(("the notice is read out as a notification", heard, calc.shown[:]))
+    notice = pyatspi.findDescendant(calc.app, lambda a: a is not None and a.name == "类型不匹配")
+    covered = notice is None or overlap(extents(notice), extents(calc.input))
+    results.append(("the notice leaves the input box free", not covered,
+                    (notice and extents(notice), extents(calc.input))))
+    calc.screenshot("notice")
+    return results
+
+
+def poll_quietly(read):
+    try:
+        poll("an event", read, timeout=5)
+        return True
+    except RuntimeError:
+        return False
+
+
+def main(program, desktop_entry):
     calc = Calculator(program)
     passed = failed = 0
+
+    def report(name, ok, seen):
+        nonlocal passed, failed
+        if ok:
+            passed += 1
+            print(f"PASS {name}")
+        else:
+            failed += 1
+            print(f"FAIL {name}: saw {seen!r}")
+
     try:
+        for name, ok, seen in window_checks(calc, desktop_entry):
+            report(name, ok, seen)
+        for keys, button in TAB_COUNTS:
+            calc.keys("Escape", *keys)
+            try:
+                poll(button, lambda: calc.focused_name() == button, timeout=5)
+                report(f"{' '.join(keys)} from = reaches {button}", True, None)
+            except RuntimeError:
+                report(f"{' '.join(keys)} from = reaches {button}", False, calc.focused_name())
+        for name, ok, seen in screen_reader_checks(calc):
+            report(name, ok, seen)
         for name, steps, display, wanted in scenarios(calc):
             calc.keys("Escape")
             if calc.expect(calc.main, "") is not None:
@@ -183,4 +300,4 @@ def main(program):
 
 
 if __name__ == "__main__":
-    sys.exit(main(sys.argv[1]))
+    sys.exit(main(sys.argv[1], sys.argv[2]))

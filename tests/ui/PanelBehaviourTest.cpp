@@ -380,6 +380,9 @@ private slots:
             << "反弹 2 0 = 1 0 =" << ctrlC << "标准反弹:13.75 中级反弹:15";
         QTest::newRow("number, Ctrl+Insert") << "1 2 + 3" << ctrlInsert << " 12+3";
         QTest::newRow("prompt, Ctrl+C") << "成本" << ctrlC << "输入股票价格：";
+        // Nothing shown: the clipboard keeps what another program put there.
+        QTest::newRow("empty display, Ctrl+C") << "1 2 清除" << ctrlC << "旧内容";
+        QTest::newRow("empty display, Ctrl+Insert") << "清除" << ctrlInsert << "旧内容";
     }
 
     void copy() {
@@ -390,7 +393,7 @@ private slots:
         PanelDriver ui;
         ui.click(script);
         const QString before = describe(ui.panel().state());
-        QApplication::clipboard()->clear();
+        QApplication::clipboard()->setText("旧内容");
         QTest::keySequence(ui.window(), keys);
         QCOMPARE(QApplication::clipboard()->text(), copied);
         QCOMPARE(describe(ui.panel().state()), before);
@@ -516,19 +519,70 @@ private slots:
         QVERIFY(ui.notice()->isVisible());
         QCOMPARE(ui.notice()->text(), notice);
         QCOMPARE(ui.mainBox()->text(), mainText);
-        // Over the main display, hiding no button's caption, and read out.
-        QVERIFY(ui.mainBox()->geometry().contains(ui.notice()->geometry()));
+        // It hides no text: it lies below the main display's line of text,
+        // beside the input box and above every caption.
+        const QRect place = ui.notice()->geometry();
+        const QRect main = ui.mainBox()->geometry();
+        QVERIFY(place.top() >= main.center().y() + QFontMetrics(ui.mainBox()->font()).height() / 2);
+        QVERIFY(!place.intersects(ui.inputBox()->geometry()));
         for (QAbstractButton* button : ui.panel().findChildren<QAbstractButton*>()) {
-            QVERIFY(!button->geometry().intersects(ui.notice()->geometry()));
+            const int captionTop =
+                button->geometry().center().y() - QFontMetrics(button->font()).height() / 2;
+            QVERIFY2(place.bottom() < captionTop, qPrintable(button->text()));
         }
-        QCOMPARE(QAccessible::queryAccessibleInterface(ui.notice())->text(QAccessible::Name),
-                 notice);
+        // Screen readers read it out when it appears, as a notification.
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(ui.notice());
+        QCOMPARE(accessible->role(), QAccessible::Notification);
+        QCOMPARE(accessible->text(QAccessible::Name), notice);
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
 
         // The next key takes the notice away and works as usual.
         ui.type(nextKeys);
         QVERIFY(!ui.notice()->isVisible());
         QCOMPARE(ui.mainBox()->text(), mainTextAfter);
+    }
+
+    void announcements_data() {
+        QTest::addColumn<QString>("clicks");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("announced");
+        // clang-format off
+        QTest::newRow("sum, clicked")      << "1 2 + 3 =" << "" << "15";
+        QTest::newRow("sum, typed")        << "" << "12+3=" << "15";
+        QTest::newRow("same result again") << "2 * 1 =" << "=" << "2";
+        QTest::newRow("rebound result")    << "反弹 2 0 = 1 0 =" << "" << "标准反弹:13.75 中级反弹:15";
+        QTest::newRow("next prompt")       << "成本 1 0" << "=" << "输入股票数量：";
+        // clang-format on
+    }
+
+    // After "=", screen readers read the main display without the focus
+    // moving: a notification appears with the display's text.
+    void announcements() {
+        QFETCH(QString, clicks);
+        QFETCH(QString, keys);
+        QFETCH(QString, announced);
+
+        PanelDriver ui;
+        auto* announcer = ui.panel().findChild<QWidget*>("朗读");
+        QVERIFY(announcer != nullptr);
+        QVERIFY(!announcer->isVisible());
+        if (!clicks.isEmpty()) {
+            ui.click(clicks);
+        }
+        ui.type(keys);
+        QVERIFY(announcer->isVisible());
+        QVERIFY(announcer->size().isEmpty());
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(announcer);
+        QCOMPARE(accessible->role(), QAccessible::Notification);
+        QCOMPARE(accessible->text(QAccessible::Name), announced);
+        QCOMPARE(QApplication::focusWidget(), ui.button("="));
+    }
+
+    void noAnnouncementBeforeEquals() {
+        PanelDriver ui;
+        ui.click("1 2 +");
+        ui.type("3");
+        QVERIFY(!ui.panel().findChild<QWidget*>("朗读")->isVisible());
     }
 
     void clickTakesNoticeAway() {
