@@ -1,4 +1,5 @@
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -11,8 +12,7 @@ namespace zorvane {
 
 namespace {
 
-// 10 raised to n as the nearest 64-bit float; infinity from 10^309 on, so that
-// a number with that many decimals comes out as 0.
+// 10 raised to n as the nearest 64-bit float; infinity from 10^309 on.
 double powerOfTen(int n) {
     const std::string text = "1e" + std::to_string(n);
     double power = 0.0;
@@ -100,6 +100,11 @@ void onDigit(CalculatorState& state, DisplayPort& display, int digit) {
     const auto mantissa = nearestFloat32(static_cast<double>(state.digitMantissa) * 10 + digit);
     if (!mantissa) {
         throw CalcError(CalcFailure::FloatingPoint);
+    }
+    // From 309 decimals on, 10^n is beyond the 64-bit range: a number that is
+    // not all zeros would be held as 0 while its digits are shown.
+    if (*mantissa != 0.0f && std::isinf(powerOfTen(fractionDigits))) {
+        throw CalcError(CalcFailure::Overflow);
     }
     state.digitMantissa = *mantissa;
     state.fractionDigits = fractionDigits;

@@ -149,12 +149,25 @@ TEST(NumberEntry, FractionDigitCountOverflowsWithoutChangingAnything) {
     EXPECT_EQ(driver.display.mainText, "1.");
 }
 
-TEST(NumberEntry, ThreeHundredAndNineDecimalsGiveZero) {
-    KeyDriver driver;
-    driver.press("R." + std::string(308, '0') + "1");
-    EXPECT_EQ(driver.state.fractionDigits, 309);
-    EXPECT_EQ(driver.state.entryValue, CalcValue::float64(0.0));
-    EXPECT_EQ(driver.display.inputText, "0");
+// 10^309 is beyond the 64-bit range: zeros may go on, any other digit there
+// is refused rather than held as 0.
+TEST(NumberEntry, ADigitAtThe309thDecimalIsRefused) {
+    KeyDriver zeros;
+    zeros.press("C." + std::string(400, '0'));
+    EXPECT_EQ(zeros.state.fractionDigits, 400);
+    EXPECT_EQ(zeros.display.mainText, "0." + std::string(400, '0'));
+
+    for (const std::string& keys : {"C." + std::string(308, '0') + "1",
+                                    "C." + std::string(300, '0') + "5" + std::string(8, '0')}) {
+        KeyDriver driver;
+        driver.press(keys.substr(0, keys.size() - 1));
+        const std::string textBefore = driver.display.mainText;
+        const CalcValue entryBefore = driver.state.entryValue;
+        EXPECT_EQ(failureAfter(driver, keys.substr(keys.size() - 1)), CalcFailure::Overflow);
+        EXPECT_EQ(driver.state.fractionDigits, 308);
+        EXPECT_EQ(driver.state.entryValue, entryBefore);
+        EXPECT_EQ(driver.display.mainText, textBefore);
+    }
 
     KeyDriver smallest;
     smallest.press("R." + std::string(307, '0') + "1");
