@@ -39,12 +39,12 @@ function(zorvane_windows_program target)
       VERBATIM)
     list(APPEND pictures ${png})
   endforeach()
-  # The 256 px picture stays PNG-compressed inside the .ico, the small ones
-  # are bitmaps, as Windows expects.
+  # 32-bit pictures with alpha; the 256 px one stays PNG-compressed inside
+  # the .ico, as Windows expects.
   list(POP_BACK pictures largest)
   add_custom_command(
     OUTPUT ${icons}/zorvane.ico
-    COMMAND ${ZORVANE_ICOTOOL} --create --output=${icons}/zorvane.ico ${pictures} --raw=${largest}
+    COMMAND ${ZORVANE_ICOTOOL} --create --bit-depth=32 --output=${icons}/zorvane.ico ${pictures} --raw=${largest}
     DEPENDS ${pictures} ${largest}
     VERBATIM)
 
@@ -73,10 +73,12 @@ function(zorvane_windows_finish)
   zorvane_windows_program(zorvane)
   # The window tests run on Qt's offscreen platform, which a static Qt links
   # only when asked.
-  get_property(window_tests DIRECTORY ${CMAKE_SOURCE_DIR}/tests/ui PROPERTY BUILDSYSTEM_TARGETS)
-  foreach(test IN LISTS window_tests)
-    qt_import_plugins(${test} INCLUDE Qt6::QOffscreenIntegrationPlugin)
-  endforeach()
+  if(BUILD_TESTING)
+    get_property(window_tests DIRECTORY ${CMAKE_SOURCE_DIR}/tests/ui PROPERTY BUILDSYSTEM_TARGETS)
+    foreach(test IN LISTS window_tests)
+      qt_import_plugins(${test} INCLUDE Qt6::QOffscreenIntegrationPlugin)
+    endforeach()
+  endif()
 endfunction()
 cmake_language(DEFER CALL zorvane_windows_finish)
 
