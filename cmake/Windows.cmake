@@ -23,8 +23,9 @@ find_program(ZORVANE_ICOTOOL icotool REQUIRED)
 
 
 # zorvane.exe: a GUI program (no console), with the icon Explorer and the
-# shortcuts show and a version resource; stripped, its debug symbols kept in
-# zorvane.exe.debug beside it (tied by a debug link).
+# shortcuts show and a version resource; the packages take a stripped copy
+# (windows/zorvane.exe) whose debug symbols lie in zorvane.exe.debug beside it
+# (tied by a debug link).
 function(zorvane_windows_program target)
   set(icons ${CMAKE_BINARY_DIR}/windows/icons)
   set(pictures)
@@ -47,25 +48,30 @@ function(zorvane_windows_program target)
     COMMAND ${ZORVANE_ICOTOOL} --create --bit-depth=32 --output=${icons}/zorvane.ico ${pictures} --raw=${largest}
     DEPENDS ${pictures} ${largest}
     VERBATIM)
+  add_custom_target(${target}_icon DEPENDS ${icons}/zorvane.ico)
+  add_dependencies(${target} ${target}_icon)
 
   set(ZORVANE_ICO ${icons}/zorvane.ico)
   configure_file(${CMAKE_SOURCE_DIR}/packaging/windows/zorvane.rc.in
                  ${CMAKE_BINARY_DIR}/windows/zorvane.rc @ONLY)
-  set_source_files_properties(${CMAKE_BINARY_DIR}/windows/zorvane.rc
+  set_source_files_properties(${CMAKE_BINARY_DIR}/windows/zorvane.rc TARGET_DIRECTORY ${target}
                               PROPERTIES OBJECT_DEPENDS ${icons}/zorvane.ico)
   target_sources(${target} PRIVATE ${CMAKE_BINARY_DIR}/windows/zorvane.rc)
   set_target_properties(${target} PROPERTIES WIN32_EXECUTABLE ON)
   # The window draws its icon from compiled-in pixels and pins the Fusion
   # style: no image-format or style plugin is needed.
   qt_import_plugins(${target} EXCLUDE_BY_TYPE imageformats styles)
-  add_custom_command(TARGET ${target} POST_BUILD
-    COMMAND ${CMAKE_OBJCOPY} --only-keep-debug $<TARGET_FILE:${target}>
-            $<TARGET_FILE:${target}>.debug
-    COMMAND ${CMAKE_OBJCOPY} --strip-all $<TARGET_FILE:${target}>
-    COMMAND ${CMAKE_OBJCOPY} --add-gnu-debuglink=$<TARGET_FILE:${target}>.debug
-            $<TARGET_FILE:${target}>
-    WORKING_DIRECTORY $<TARGET_FILE_DIR:${target}>
+  # What the packages ship: the exe stripped, beside it its debug symbols.
+  set(shipped ${CMAKE_BINARY_DIR}/windows/${target}.exe)
+  add_custom_command(
+    OUTPUT ${shipped} ${shipped}.debug
+    COMMAND ${CMAKE_OBJCOPY} --only-keep-debug $<TARGET_FILE:${target}> ${shipped}.debug
+    COMMAND ${CMAKE_OBJCOPY} --strip-all $<TARGET_FILE:${target}> ${shipped}
+    COMMAND ${CMAKE_OBJCOPY} --add-gnu-debuglink=${target}.exe.debug ${shipped}
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/windows
+    DEPENDS ${target}
     VERBATIM)
+  add_custom_target(${target}_shipped ALL DEPENDS ${shipped} ${shipped}.debug)
 endfunction()
 
 # Runs once every folder is read, when the program and the tests exist.
