@@ -19,4 +19,4 @@ WINDOWS_QT_PACKAGES=(cmake ninja-build xz-utils g++-mingw-w64-x86-64-posix qt6-b
 WINDOWS_PACKAGES=("${WINDOWS_QT_PACKAGES[@]}" googletest librsvg2-bin icoutils nsis zip python3-markdown
                   wine64 fonts-arphic-uming)
 # Running them under Wine on a virtual X server (scripts/check-windows).
-WINDOWS_CHECK_PACKAGES=(wine64 fonts-arphic-uming xvfb xauth xdotool xclip imagemagick)
+WINDOWS_CHECK_PACKAGES=(wine64 fonts-arphic-uming icoutils xvfb xauth xdotool xclip imagemagick)
