@@ -21,7 +21,6 @@ set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 find_program(ZORVANE_RSVG_CONVERT rsvg-convert REQUIRED)
 find_program(ZORVANE_ICOTOOL icotool REQUIRED)
 
-
 # zorvane.exe: a GUI program (no console), with the icon Explorer and the
 # shortcuts show and a version resource; the packages take a stripped copy
 # (windows/zorvane.exe) whose debug symbols lie in zorvane.exe.debug beside it
