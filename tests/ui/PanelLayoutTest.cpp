@@ -313,6 +313,20 @@ private slots:
         }
         QVERIFY(colours.size() > 4);
         QVERIFY(colours.size() <= 16);
+
+        // Scaled screens get their own sharp pictures, not a blurred 32-pixel one:
+        // every size a title bar asks for at 100 %, 125 % and 150 % holds only
+        // the colours the 32-pixel picture has.
+        for (const int size : {16, 20, 24, 40, 48}) {
+            const QImage picture = ui.panel().windowIcon().pixmap(size, size).toImage();
+            QCOMPARE(picture.size(), QSize(size, size));
+            for (int y = 0; y < size; ++y) {
+                for (int x = 0; x < size; ++x) {
+                    QVERIFY2(colours.contains(picture.pixel(x, y)),
+                             qPrintable(QString::number(size)));
+                }
+            }
+        }
     }
 };
 
