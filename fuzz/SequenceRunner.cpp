@@ -97,10 +97,13 @@ bool showsNonFinite(std::string_view text) {
 // Long texts (thousands of typed digits) are cut in the report.
 std::string quoted(const std::string& text) {
     constexpr std::size_t kShown = 200;
-    if (text.size() <= kShown) {
-        return "\"" + text + "\"";
+    std::string shown = "\"";
+    shown += text.substr(0, kShown);
+    shown += '"';
+    if (text.size() > kShown) {
+        shown += "... (" + std::to_string(text.size()) + " bytes)";
     }
-    return "\"" + text.substr(0, kShown) + "\"... (" + std::to_string(text.size()) + " bytes)";
+    return shown;
 }
 
 std::optional<std::string> brokenText(const std::string& name, const std::string& text) {

@@ -84,8 +84,8 @@ TEST(Keyboard, CharactersWorkLikeTheirButtons) {
 }
 
 TEST(Keyboard, OtherCharactersChangeNothing) {
-    const char16_t ignored[] = {u'a', u'Z', u'\b', u'\r', u' ',    u'\t', u',',
-                                u'e', u'E', u'(',  u'%',  u'\x7f', u'反', 0};
+    const char16_t ignored[] = {u'a', u'Z', u'\b', u'\r', u' ',    u'\t',     u',',
+                                u'e', u'E', u'(',  u'%',  u'\x7f', u'\u53cd', 0};  // U+53CD 反
     for (char16_t ch : ignored) {
         KeyDriver driver;
         driver.press("R12");
