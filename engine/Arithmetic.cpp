@@ -35,10 +35,10 @@ constexpr int kShownDecimals = 3;
 // Equals on a pending operator: the operator applied to the two operands, the
 // result kept as the next left-hand operand.
 void calculate(CalculatorState& state, DisplayPort& display) {
-    const CalcValue& left = state.accumulator;
-    const CalcValue& right = state.entryValue;
+    const CalcValue& left = state.operation.accumulator;
+    const CalcValue& right = state.operation.entryValue;
     CalcValue result;
-    switch (state.opCode) {
+    switch (state.operation.opCode) {
         case OpCode::Add:
             result = left + right;
             break;
@@ -58,10 +58,11 @@ void calculate(CalculatorState& state, DisplayPort& display) {
         case OpCode::Cost:
             return;
     }
-    state.resultValue = toFloat32(result.toDouble());
-    showMain(state, display, numericText(roundHalfEven(state.resultValue, kShownDecimals)),
+    state.operation.resultValue = toFloat32(result.toDouble());
+    showMain(state, display,
+             numericText(roundHalfEven(state.operation.resultValue, kShownDecimals)),
              TextKind::Result);
-    state.accumulator = CalcValue::float32(state.resultValue);
+    state.operation.accumulator = CalcValue::float32(state.operation.resultValue);
 }
 
 }  // namespace
@@ -69,20 +70,21 @@ void calculate(CalculatorState& state, DisplayPort& display) {
 // An operator computes nothing: it replaces any pending operation and takes
 // the last value as the left-hand operand.
 void onOperator(CalculatorState& state, DisplayPort& display, OpCode op) {
-    state.opCode = op;
-    state.accumulator = CalcValue::float32(state.resultValue);
-    freshNumber(state);
-    state.functionMode = false;
-    state.operatorTrail = signedNumericText(state.resultValue) + operatorCharacter(op);
-    showMain(state, display, state.operatorTrail, TextKind::Number);
+    state.operation.opCode = op;
+    state.operation.accumulator = CalcValue::float32(state.operation.resultValue);
+    state.entry = {};
+    state.trading.functionMode = false;
+    state.entry.operatorTrail =
+        signedNumericText(state.operation.resultValue) + operatorCharacter(op);
+    showMain(state, display, state.entry.operatorTrail, TextKind::Number);
 }
 
 // Equals keeps the operation and its right-hand operand, so that repeated
 // presses apply them again to the last result. Whatever it does, and even
 // when it fails, the next digit begins a new number.
 void onEquals(CalculatorState& state, DisplayPort& display) {
-    freshNumber(state);
-    switch (state.opCode) {
+    state.entry = {};
+    switch (state.operation.opCode) {
         case OpCode::None:
             return;
         case OpCode::Add:

@@ -16,8 +16,6 @@ void onReset(CalculatorState& state, DisplayPort& display);
 void onDigit(CalculatorState& state, DisplayPort& display, int digit);
 void onPoint(CalculatorState& state, DisplayPort& display);
 void onSignChange(CalculatorState& state, DisplayPort& display);
-// Makes the next digit or point begin a new number.
-void freshNumber(CalculatorState& state);
 
 // Arithmetic (Arithmetic.cpp): op is Add, Subtract, Multiply or Divide.
 void onOperator(CalculatorState& state, DisplayPort& display, OpCode op);
@@ -31,13 +29,13 @@ void onFunctionEquals(CalculatorState& state, DisplayPort& display);
 // The boxes show what the state holds.
 inline void showMain(CalculatorState& state, DisplayPort& display, std::string text,
                      TextKind kind) {
-    state.mainText = std::move(text);
-    display.setMainText(state.mainText, kind);
+    state.shown.mainText = std::move(text);
+    display.setMainText(state.shown.mainText, kind);
 }
 
 inline void showInput(CalculatorState& state, DisplayPort& display, std::string text) {
-    state.inputText = std::move(text);
-    display.setInputText(state.inputText);
+    state.shown.inputText = std::move(text);
+    display.setInputText(state.shown.inputText);
 }
 
 }  // namespace zorvane

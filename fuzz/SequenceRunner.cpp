@@ -120,9 +120,9 @@ bool entersNumber(std::optional<Command> command) {
 }
 
 bool allFinite(const CalculatorState& s) {
-    return std::isfinite(s.entryValue.toDouble()) && std::isfinite(s.accumulator.toDouble()) &&
-           std::isfinite(s.digitMantissa) && std::isfinite(s.resultValue) &&
-           std::isfinite(s.perShareFee.toDouble());
+    return std::isfinite(s.operation.entryValue.toDouble()) &&
+           std::isfinite(s.operation.accumulator.toDouble()) &&
+           std::isfinite(s.entry.digitMantissa) && std::isfinite(s.operation.resultValue);
 }
 
 bool sameDisplay(const RecordingDisplay& a, const RecordingDisplay& b) {
@@ -193,7 +193,7 @@ SequenceResult runSequence(std::span<const std::uint8_t> bytes) {
             const Outcome outcome = performCatching(operation, calculator);
             ++result.engineCalls;
             auto broken = brokenStep(before, calculator, outcome);
-            if (!broken && !outcome.failure && !calculator.state.functionMode &&
+            if (!broken && !outcome.failure && !calculator.state.trading.functionMode &&
                 entersNumber(commandOf(operation))) {
                 broken = brokenShownNumber(calculator.state, calculator.display.mainText);
             }

@@ -64,18 +64,18 @@ TEST(Arithmetic, RegistersFollowTheTwoOperandMachine) {
         KeyDriver driver;
         driver.press(row.keys);
         SCOPED_TRACE("keys " + row.keys);
-        EXPECT_EQ(driver.state.accumulator.toDouble(), row.accumulator);
-        EXPECT_EQ(driver.state.entryValue.toDouble(), row.entryValue);
-        EXPECT_EQ(driver.state.resultValue, row.resultValue);
-        EXPECT_EQ(driver.state.opCode, row.opCode);
+        EXPECT_EQ(driver.state.operation.accumulator.toDouble(), row.accumulator);
+        EXPECT_EQ(driver.state.operation.entryValue.toDouble(), row.entryValue);
+        EXPECT_EQ(driver.state.operation.resultValue, row.resultValue);
+        EXPECT_EQ(driver.state.operation.opCode, row.opCode);
     }
 }
 
 TEST(Arithmetic, AccumulatorKeepsTheUnrounded32BitResult) {
     KeyDriver driver;
     driver.press("C1/3=");
-    EXPECT_EQ(driver.state.accumulator.kind(), CalcValue::Kind::Float32);
-    EXPECT_EQ(driver.state.accumulator.asFloat32(), 1.0f / 3.0f);
+    EXPECT_EQ(driver.state.operation.accumulator.kind(), CalcValue::Kind::Float32);
+    EXPECT_EQ(driver.state.operation.accumulator.asFloat32(), 1.0f / 3.0f);
     EXPECT_EQ(driver.display.mainText, "0.333");
 }
 
@@ -84,10 +84,10 @@ TEST(Arithmetic, EqualsWithNothingPendingOnlyClearsTheEntry) {
     driver.press("C1.2");
     driver.press('=');
     EXPECT_EQ(driver.display.mainText, "1.2");
-    EXPECT_FALSE(driver.state.decimalMode);
-    EXPECT_EQ(driver.state.digitMantissa, 0.0f);
-    EXPECT_EQ(driver.state.fractionDigits, 0);
-    EXPECT_EQ(driver.state.resultValue, 1.2f);
+    EXPECT_FALSE(driver.state.entry.decimalMode);
+    EXPECT_EQ(driver.state.entry.digitMantissa, 0.0f);
+    EXPECT_EQ(driver.state.entry.fractionDigits, 0);
+    EXPECT_EQ(driver.state.operation.resultValue, 1.2f);
 }
 
 TEST(Arithmetic, OperatorsAndEqualsLeaveFocusAlignmentAndInputBox) {
@@ -120,17 +120,17 @@ TEST(Arithmetic, FailuresLeaveDisplayAndRegistersAlone) {
         const std::string setUp = row.keys.substr(0, row.keys.size() - 1);
         driver.press(setUp);
         const std::string textBefore = driver.display.mainText;
-        const CalcValue accumulatorBefore = driver.state.accumulator;
-        const CalcValue entryBefore = driver.state.entryValue;
-        const float resultBefore = driver.state.resultValue;
+        const CalcValue accumulatorBefore = driver.state.operation.accumulator;
+        const CalcValue entryBefore = driver.state.operation.entryValue;
+        const float resultBefore = driver.state.operation.resultValue;
         SCOPED_TRACE("keys " + row.keys.substr(0, 40));
         EXPECT_EQ(failureAfter(driver, "="), row.failure);
         EXPECT_EQ(driver.display.mainText, textBefore);
-        EXPECT_EQ(driver.state.accumulator, accumulatorBefore);
-        EXPECT_EQ(driver.state.entryValue, entryBefore);
-        EXPECT_EQ(driver.state.resultValue, resultBefore);
-        EXPECT_EQ(driver.state.digitMantissa, 0.0f);
-        EXPECT_FALSE(driver.state.decimalMode);
+        EXPECT_EQ(driver.state.operation.accumulator, accumulatorBefore);
+        EXPECT_EQ(driver.state.operation.entryValue, entryBefore);
+        EXPECT_EQ(driver.state.operation.resultValue, resultBefore);
+        EXPECT_EQ(driver.state.entry.digitMantissa, 0.0f);
+        EXPECT_FALSE(driver.state.entry.decimalMode);
         // The next digit begins a new number, and reset works.
         driver.press('7');
         EXPECT_EQ(driver.display.mainText, "7");
@@ -164,8 +164,8 @@ TEST(Arithmetic, OperatorAfterATradingResultStaysCentred) {
 TEST(Arithmetic, OperatorWhileAFunctionWaitsReturnsToNormalMode) {
     KeyDriver driver;
     driver.press("R1+");
-    EXPECT_FALSE(driver.state.functionMode);
-    EXPECT_EQ(driver.state.opCode, OpCode::Add);
+    EXPECT_FALSE(driver.state.trading.functionMode);
+    EXPECT_EQ(driver.state.operation.opCode, OpCode::Add);
     EXPECT_TRUE(driver.display.inputVisible);
     driver.press("2");
     EXPECT_EQ(driver.display.mainText, " 0+2");

@@ -64,10 +64,10 @@ TEST(NumberEntry, TradingModeLeavesTheMainDisplayAndResultAlone) {
     driver.press("R12.5~");
     EXPECT_EQ(driver.display.mainText, "输入相对顶点价格：             ");
     EXPECT_EQ(driver.display.mainKind, TextKind::Prompt);
-    EXPECT_EQ(driver.state.resultValue, 0.0f);
-    EXPECT_EQ(driver.state.entryValue, CalcValue::float64(-12.5));
-    EXPECT_TRUE(driver.state.functionMode);
-    EXPECT_EQ(driver.state.opCode, OpCode::Rebound);
+    EXPECT_EQ(driver.state.operation.resultValue, 0.0f);
+    EXPECT_EQ(driver.state.operation.entryValue, CalcValue::float64(-12.5));
+    EXPECT_TRUE(driver.state.trading.functionMode);
+    EXPECT_EQ(driver.state.operation.opCode, OpCode::Rebound);
 }
 
 struct EntryFields {
@@ -101,11 +101,11 @@ TEST(NumberEntry, ValueFieldsAfterTyping) {
         KeyDriver driver;
         driver.press(row.keys);
         SCOPED_TRACE("keys " + row.keys);
-        EXPECT_EQ(driver.state.digitMantissa, row.digitMantissa);
-        EXPECT_EQ(driver.state.fractionDigits, row.fractionDigits);
-        EXPECT_EQ(driver.state.decimalMode, row.decimalMode);
-        EXPECT_EQ(driver.state.entryValue, CalcValue::float64(row.entryValue));
-        EXPECT_EQ(driver.state.resultValue, row.resultValue);
+        EXPECT_EQ(driver.state.entry.digitMantissa, row.digitMantissa);
+        EXPECT_EQ(driver.state.entry.fractionDigits, row.fractionDigits);
+        EXPECT_EQ(driver.state.entry.decimalMode, row.decimalMode);
+        EXPECT_EQ(driver.state.operation.entryValue, CalcValue::float64(row.entryValue));
+        EXPECT_EQ(driver.state.operation.resultValue, row.resultValue);
     }
 }
 
@@ -113,15 +113,15 @@ TEST(NumberEntry, MantissaReachesTheLargestFloatAndFailsBeyondIt) {
     KeyDriver accepted;
     accepted.press("C3" + std::string(38, '0'));
     // Rounded to 32 bits after every digit, so close to but not exactly 3E+38.
-    EXPECT_GT(accepted.state.digitMantissa, 2.9e38f);
-    EXPECT_LT(accepted.state.digitMantissa, 3.1e38f);
+    EXPECT_GT(accepted.state.entry.digitMantissa, 2.9e38f);
+    EXPECT_LT(accepted.state.entry.digitMantissa, 3.1e38f);
 
     KeyDriver refused;
     refused.press("C4" + std::string(37, '0'));
-    const float before = refused.state.digitMantissa;
+    const float before = refused.state.entry.digitMantissa;
     const std::string textBefore = refused.display.mainText;
     EXPECT_EQ(failureAfter(refused, "0"), CalcFailure::FloatingPoint);
-    EXPECT_EQ(refused.state.digitMantissa, before);
+    EXPECT_EQ(refused.state.entry.digitMantissa, before);
     EXPECT_EQ(refused.display.mainText, textBefore);
     // The calculator goes on: reset and a new number work.
     refused.press("C7");
@@ -132,20 +132,20 @@ TEST(NumberEntry, ARefusedDigitAfterThePointCountsNoDecimal) {
     KeyDriver driver;
     driver.press("C3" + std::string(37, '0') + ".1");
     const std::string textBefore = driver.display.mainText;
-    const CalcValue entryBefore = driver.state.entryValue;
+    const CalcValue entryBefore = driver.state.operation.entryValue;
     EXPECT_EQ(failureAfter(driver, "0"), CalcFailure::FloatingPoint);
-    EXPECT_EQ(driver.state.fractionDigits, 1);
-    EXPECT_EQ(driver.state.entryValue, entryBefore);
+    EXPECT_EQ(driver.state.entry.fractionDigits, 1);
+    EXPECT_EQ(driver.state.operation.entryValue, entryBefore);
     EXPECT_EQ(driver.display.mainText, textBefore);
 }
 
 TEST(NumberEntry, FractionDigitCountOverflowsWithoutChangingAnything) {
     KeyDriver driver;
     driver.press("C1.");
-    driver.state.fractionDigits = 32767;
+    driver.state.entry.fractionDigits = 32767;
     EXPECT_EQ(failureAfter(driver, "5"), CalcFailure::Overflow);
-    EXPECT_EQ(driver.state.fractionDigits, 32767);
-    EXPECT_EQ(driver.state.digitMantissa, 1.0f);
+    EXPECT_EQ(driver.state.entry.fractionDigits, 32767);
+    EXPECT_EQ(driver.state.entry.digitMantissa, 1.0f);
     EXPECT_EQ(driver.display.mainText, "1.");
 }
 
@@ -154,7 +154,7 @@ TEST(NumberEntry, FractionDigitCountOverflowsWithoutChangingAnything) {
 TEST(NumberEntry, ADigitAtThe309thDecimalIsRefused) {
     KeyDriver zeros;
     zeros.press("C." + std::string(400, '0'));
-    EXPECT_EQ(zeros.state.fractionDigits, 400);
+    EXPECT_EQ(zeros.state.entry.fractionDigits, 400);
     EXPECT_EQ(zeros.display.mainText, "0." + std::string(400, '0'));
 
     for (const std::string& keys : {"C." + std::string(308, '0') + "1",
@@ -162,10 +162,10 @@ TEST(NumberEntry, ADigitAtThe309thDecimalIsRefused) {
         KeyDriver driver;
         driver.press(keys.substr(0, keys.size() - 1));
         const std::string textBefore = driver.display.mainText;
-        const CalcValue entryBefore = driver.state.entryValue;
+        const CalcValue entryBefore = driver.state.operation.entryValue;
         EXPECT_EQ(failureAfter(driver, keys.substr(keys.size() - 1)), CalcFailure::Overflow);
-        EXPECT_EQ(driver.state.fractionDigits, 308);
-        EXPECT_EQ(driver.state.entryValue, entryBefore);
+        EXPECT_EQ(driver.state.entry.fractionDigits, 308);
+        EXPECT_EQ(driver.state.operation.entryValue, entryBefore);
         EXPECT_EQ(driver.display.mainText, textBefore);
     }
 
@@ -233,17 +233,17 @@ TEST(NumberEntry, TheNumberShownIsTheNumberHeld) {
 TEST(NumberEntry, SignChangeRightAfterResetKeepsIntegerZero) {
     KeyDriver driver;
     driver.press("C~");
-    EXPECT_EQ(driver.state.entryValue, CalcValue::int16(0));
-    EXPECT_EQ(driver.state.resultValue, 0.0f);
+    EXPECT_EQ(driver.state.operation.entryValue, CalcValue::int16(0));
+    EXPECT_EQ(driver.state.operation.resultValue, 0.0f);
     driver.press("~");
     EXPECT_EQ(driver.display.mainText, " 0");
 }
 
 TEST(NumberEntry, SignChangeAtCreationTurnsEmptyIntoIntegerZero) {
     KeyDriver driver;
-    ASSERT_EQ(driver.state.entryValue.kind(), CalcValue::Kind::Empty);
+    ASSERT_EQ(driver.state.operation.entryValue.kind(), CalcValue::Kind::Empty);
     driver.press("~");
-    EXPECT_EQ(driver.state.entryValue, CalcValue::int16(0));
+    EXPECT_EQ(driver.state.operation.entryValue, CalcValue::int16(0));
     EXPECT_EQ(driver.display.mainText, " 0");
 }
 

