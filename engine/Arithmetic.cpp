@@ -1,4 +1,4 @@
-#include <string>
+#include <string_view>
 
 #include "NumberText.h"
 #include "Operations.h"
@@ -8,61 +8,39 @@ namespace zorvane {
 
 namespace {
 
-// The character an operator leaves after the left-hand operand; "?" for the
-// codes that are no operator, which no operator button passes.
+constexpr int kShownDecimals = 3;
+
+// The character an operator leaves after the left-hand operand, by
+// operation code from Add on.
+constexpr std::string_view kOperatorCharacters = "+-*/";
+
 char operatorCharacter(OpCode op) {
-    switch (op) {
-        case OpCode::Add:
-            return '+';
-        case OpCode::Subtract:
-            return '-';
-        case OpCode::Multiply:
-            return '*';
-        case OpCode::Divide:
-            return '/';
-        case OpCode::None:
-        case OpCode::Rebound:
-        case OpCode::Pullback:
-        case OpCode::SellOff:
-        case OpCode::Cost:
-            break;
-    }
-    return '?';
+    return kOperatorCharacters.at(static_cast<std::size_t>(op) -
+                                  static_cast<std::size_t>(OpCode::Add));
 }
 
-constexpr int kShownDecimals = 3;
+CalcValue apply(OpCode op, const CalcValue& left, const CalcValue& right) {
+    if (op == OpCode::Add) {
+        return left + right;
+    }
+    if (op == OpCode::Subtract) {
+        return left - right;
+    }
+    if (op == OpCode::Multiply) {
+        return left * right;
+    }
+    return left / right;
+}
 
 // Equals on a pending operator: the operator applied to the two operands, the
 // result kept as the next left-hand operand.
 void calculate(CalculatorState& state, DisplayPort& display) {
-    const CalcValue& left = state.operation.accumulator;
-    const CalcValue& right = state.operation.entryValue;
-    CalcValue result;
-    switch (state.operation.opCode) {
-        case OpCode::Add:
-            result = left + right;
-            break;
-        case OpCode::Subtract:
-            result = left - right;
-            break;
-        case OpCode::Multiply:
-            result = left * right;
-            break;
-        case OpCode::Divide:
-            result = left / right;
-            break;
-        case OpCode::None:
-        case OpCode::Rebound:
-        case OpCode::Pullback:
-        case OpCode::SellOff:
-        case OpCode::Cost:
-            return;
-    }
-    state.operation.resultValue = toFloat32(result.toDouble());
-    showMain(state, display,
-             numericText(roundHalfEven(state.operation.resultValue, kShownDecimals)),
+    PendingOperation& operation = state.operation;
+    const CalcValue result = apply(operation.opCode, operation.accumulator, operation.entryValue);
+    operation.resultValue = toFloat32(result.toDouble());
+    showMain(state, display, numericText(roundHalfEven(operation.resultValue, kShownDecimals)),
              TextKind::Result);
-    state.operation.accumulator = CalcValue::float32(state.operation.resultValue);
+    operation.accumulator = CalcValue::float32(operation.resultValue);
 }
 
 }  // namespace
@@ -84,21 +62,10 @@ void onOperator(CalculatorState& state, DisplayPort& display, OpCode op) {
 // when it fails, the next digit begins a new number.
 void onEquals(CalculatorState& state, DisplayPort& display) {
     state.entry = {};
-    switch (state.operation.opCode) {
-        case OpCode::None:
-            return;
-        case OpCode::Add:
-        case OpCode::Subtract:
-        case OpCode::Multiply:
-        case OpCode::Divide:
-            calculate(state, display);
-            return;
-        case OpCode::Rebound:
-        case OpCode::Pullback:
-        case OpCode::SellOff:
-        case OpCode::Cost:
-            onFunctionEquals(state, display);
-            return;
+    if (isArithmetic(state.operation.opCode)) {
+        calculate(state, display);
+    } else if (isTradingFunction(state.operation.opCode)) {
+        onFunctionEquals(state, display);
     }
 }
 

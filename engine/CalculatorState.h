@@ -25,6 +25,14 @@ enum class OpCode : std::uint8_t {
     Cost = 8,
 };
 
+constexpr bool isArithmetic(OpCode op) {
+    return op >= OpCode::Add && op <= OpCode::Divide;
+}
+
+constexpr bool isTradingFunction(OpCode op) {
+    return op >= OpCode::Rebound && op <= OpCode::Cost;
+}
+
 // The sign of the number being typed: none yet, or what the sign change made
 // of it. A positive number whose sign was changed shows a blank in front.
 enum class EntrySign : std::uint8_t { Unsigned, Positive, Negative };

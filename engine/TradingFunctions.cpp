@@ -1,3 +1,4 @@
+#include <array>
 #include <cmath>
 #include <string>
 
@@ -35,24 +36,12 @@ const std::string kConcentrationPrompt = "输入筹码密集峰价格：        
 const std::string kSharePricePrompt = "输入股票价格：             ";
 const std::string kShareCountPrompt = "输入股票数量：             ";
 
-// The prompt for the first input; onFunction is never given None or an
-// operator.
+// The prompt for the first input, by operation code from Rebound on.
 const std::string& firstPrompt(OpCode code) {
-    switch (code) {
-        case OpCode::SellOff:
-            return kConcentrationPrompt;
-        case OpCode::Cost:
-            return kSharePricePrompt;
-        case OpCode::Rebound:
-        case OpCode::Pullback:
-        case OpCode::None:
-        case OpCode::Add:
-        case OpCode::Subtract:
-        case OpCode::Multiply:
-        case OpCode::Divide:
-            break;
-    }
-    return kPeakPrompt;
+    static const std::array<const std::string*, 4> kFirstPrompts = {
+        &kPeakPrompt, &kPeakPrompt, &kConcentrationPrompt, &kSharePricePrompt};
+    return *kFirstPrompts.at(static_cast<std::size_t>(code) -
+                             static_cast<std::size_t>(OpCode::Rebound));
 }
 
 // Every formula is checked: an overflow or an invalid operation is a
@@ -157,32 +146,17 @@ void onFunction(CalculatorState& state, DisplayPort& display, OpCode code) {
     display.focusEquals();
 }
 
+// Rebound and pullback take their two prices, the round-trip cost a price and
+// a number of shares; the sell-off computes at every equals.
 void onFunctionEquals(CalculatorState& state, DisplayPort& display) {
-    switch (state.operation.opCode) {
-        case OpCode::Rebound:
-        case OpCode::Pullback:
-            if (state.trading.awaitingSecond) {
-                targetStep(state, display);
-            } else {
-                secondPromptStep(state, display);
-            }
-            break;
-        case OpCode::SellOff:
-            sellOffStep(state, display);
-            break;
-        case OpCode::Cost:
-            if (state.trading.awaitingSecond) {
-                costStep(state, display);
-            } else {
-                quantityPromptStep(state, display);
-            }
-            break;
-        case OpCode::None:
-        case OpCode::Add:
-        case OpCode::Subtract:
-        case OpCode::Multiply:
-        case OpCode::Divide:
-            break;
+    const OpCode code = state.operation.opCode;
+    const bool second = state.trading.awaitingSecond;
+    if (code == OpCode::SellOff) {
+        sellOffStep(state, display);
+    } else if (code == OpCode::Cost) {
+        second ? costStep(state, display) : quantityPromptStep(state, display);
+    } else {
+        second ? targetStep(state, display) : secondPromptStep(state, display);
     }
 }
 
