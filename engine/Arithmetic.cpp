@@ -1,8 +1,7 @@
 #include <string_view>
 
 #include "NumberText.h"
-#include "Operations.h"
-#include "Rounding.h"
+#include "EngineOperations.h"
 
 namespace zorvane {
 

@@ -5,8 +5,7 @@
 #include <string>
 
 #include "NumberText.h"
-#include "Operations.h"
-#include "Rounding.h"
+#include "EngineOperations.h"
 
 namespace zorvane {
 

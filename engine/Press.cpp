@@ -1,6 +1,6 @@
 #include <array>
 
-#include "Operations.h"
+#include "EngineOperations.h"
 
 namespace zorvane {
 

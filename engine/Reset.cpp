@@ -1,4 +1,4 @@
-#include "Operations.h"
+#include "EngineOperations.h"
 
 namespace zorvane {
 

@@ -1,4 +1,4 @@
-#include "Rounding.h"
+#include "NumberText.h"
 
 #include <algorithm>
 #include <array>

@@ -8,7 +8,6 @@
 #include "CalcError.h"
 #include "CalcValueCompare.h"
 #include "NumberText.h"
-#include "Rounding.h"
 
 using namespace zorvane;
 

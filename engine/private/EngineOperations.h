@@ -7,7 +7,8 @@
 namespace zorvane {
 
 // The operations behind the commands, one per kind of button, and the two
-// ways the engine shows a text. Only the engine calls them.
+// ways the engine shows a text. Only the engine calls them: press() is the
+// way in from outside.
 
 // Reset (Reset.cpp).
 void onReset(CalculatorState& state, DisplayPort& display);
