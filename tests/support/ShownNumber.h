@@ -38,7 +38,8 @@ inline std::string_view shownNumber(std::string_view text) {
 // the rounded power of ten allows a few units in the last place, and below
 // the smallest normal 64-bit float the difference vanishes altogether. A
 // number that was not typed since it became fresh shows 15 significant
-// digits. Returns what is wrong, or nothing.
+// digits. Returns what is wrong, or nothing. It reads the number held from
+// the state: the rule is that the text and that number agree.
 inline std::optional<std::string> brokenShownNumber(const zorvane::CalculatorState& state,
                                                     const std::string& mainText) {
     const std::string_view text = shownNumber(mainText);

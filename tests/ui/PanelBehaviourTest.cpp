@@ -168,9 +168,10 @@ private slots:
         QCOMPARE(ui.mainBox()->alignment(), kRight);
         QVERIFY(!ui.inputBox()->isVisible());
         QCOMPARE(ui.inputBox()->text(), QString());
-        QCOMPARE(int(ui.panel().state().operation.opCode), 0);
-        QCOMPARE(int(ui.panel().state().trading.functionMode), 0);
         QCOMPARE(ui.panel().focusWidget(), ui.button("等于"));
+        // Nothing is pending: digits go to the main display, equals keeps them.
+        ui.type("7=");
+        QCOMPARE(ui.mainBox()->text(), QString("7"));
     }
 
     void keysPressFocusedEquals_data() {
@@ -365,8 +366,9 @@ private slots:
         }
         QCOMPARE(ui.mainBox()->text(), kPeakPrompt);
         QCOMPARE(ui.inputBox()->text(), QString("20"));
-        ui.click("=");
-        QCOMPARE(ui.panel().state().trading.firstInput, std::string("20"));
+        // The price taken is the 20 typed, not what was written into the boxes.
+        ui.click("= 1 0 =");
+        QCOMPARE(ui.mainBox()->text(), QString("标准反弹:13.75 中级反弹:15 "));
     }
 
     void copy_data() {
