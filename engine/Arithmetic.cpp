@@ -1,7 +1,8 @@
 #include <string_view>
 
-#include "NumberText.h"
+#include "CalcError.h"
 #include "EngineOperations.h"
+#include "NumberText.h"
 
 namespace zorvane {
 
@@ -32,14 +33,20 @@ CalcValue apply(OpCode op, const CalcValue& left, const CalcValue& right) {
 }
 
 // Equals on a pending operator: the operator applied to the two operands, the
-// result kept as the next left-hand operand.
+// result kept whole as the next left-hand operand and shown rounded. Results
+// keep the range they always had: beyond the largest 32-bit float is an
+// overflow.
 void calculate(CalculatorState& state, DisplayPort& display) {
     PendingOperation& operation = state.operation;
-    const CalcValue result = apply(operation.opCode, operation.accumulator, operation.entryValue);
-    operation.resultValue = toFloat32(result.toDouble());
-    showMain(state, display, numericText(roundHalfEven(operation.resultValue, kShownDecimals)),
+    const double result =
+        apply(operation.opCode, operation.accumulator, operation.entryValue).toDouble();
+    if (!nearestFloat32(result)) {
+        throw CalcError(CalcFailure::Overflow);
+    }
+    operation.resultValue = result;
+    showMain(state, display, numericText(roundHalfEven(result, kShownDecimals), kPlainDigits),
              TextKind::Result);
-    operation.accumulator = CalcValue::float32(operation.resultValue);
+    operation.accumulator = CalcValue::float64(result);
 }
 
 }  // namespace
@@ -48,11 +55,11 @@ void calculate(CalculatorState& state, DisplayPort& display) {
 // the last value as the left-hand operand.
 void onOperator(CalculatorState& state, DisplayPort& display, OpCode op) {
     state.operation.opCode = op;
-    state.operation.accumulator = CalcValue::float32(state.operation.resultValue);
+    state.operation.accumulator = CalcValue::float64(state.operation.resultValue);
     state.entry = {};
     state.trading.functionMode = false;
     state.entry.operatorTrail =
-        signedNumericText(state.operation.resultValue) + operatorCharacter(op);
+        signedNumericText(state.operation.resultValue, kPlainDigits) + operatorCharacter(op);
     showMain(state, display, state.entry.operatorTrail, TextKind::Number);
 }
 

@@ -57,7 +57,7 @@ struct PendingOperation {
     OpCode opCode = OpCode::None;  // the operator or trading function selected last
     CalcValue accumulator;         // left-hand operand
     CalcValue entryValue;          // right-hand operand: the number typed last
-    float resultValue = 0.0f;      // last result, or the number being typed
+    double resultValue = 0.0;      // last result, or the number being typed
 
     bool operator==(const PendingOperation&) const = default;
 };

@@ -4,8 +4,8 @@
 #include <limits>
 #include <string>
 
-#include "NumberText.h"
 #include "EngineOperations.h"
+#include "NumberText.h"
 
 namespace zorvane {
 
@@ -102,7 +102,7 @@ void onDigit(CalculatorState& state, DisplayPort& display, int digit) {
     state.entry.typed = true;
     state.operation.entryValue = typedValue(state);
     if (!state.trading.functionMode) {
-        state.operation.resultValue = toFloat32(state.operation.entryValue.toDouble());
+        state.operation.resultValue = state.operation.entryValue.toDouble();
     }
     showTypedNumber(state, display);
     display.focusEquals();
@@ -117,7 +117,7 @@ void onPoint(CalculatorState& state, DisplayPort& display) {
             state.entry.typed = true;
             state.operation.entryValue = typedValue(state);
             if (!state.trading.functionMode) {
-                state.operation.resultValue = toFloat32(state.operation.entryValue.toDouble());
+                state.operation.resultValue = state.operation.entryValue.toDouble();
             }
         }
         showTypedNumber(state, display);
@@ -134,7 +134,7 @@ void onSignChange(CalculatorState& state, DisplayPort& display) {
         showInput(state, display, numericText(state.operation.entryValue));
         display.setInputVisible(true);
     } else {
-        state.operation.resultValue = toFloat32(state.operation.entryValue.toDouble());
+        state.operation.resultValue = state.operation.entryValue.toDouble();
         // The number replaces whatever the main display showed, operator included.
         state.entry.operatorTrail.clear();
         showMain(state, display,

@@ -20,11 +20,15 @@ namespace zorvane {
 std::string numericText(double x);
 std::string numericText(float x);
 std::string numericText(const CalcValue& x);
+// A 64-bit float with fewer significant digits: the plain calculator's results
+// show kPlainDigits.
+inline constexpr int kPlainDigits = 7;
+std::string numericText(double x, int significantDigits);
 
 // The same with one sign position in front: " 12", "-3", " 0", " 0.5".
-template <typename Number>
-std::string signedNumericText(const Number& x) {
-    std::string text = numericText(x);
+template <typename Number, typename... Digits>
+std::string signedNumericText(const Number& x, Digits... significantDigits) {
+    std::string text = numericText(x, significantDigits...);
     return text.front() == '-' ? text : ' ' + text;
 }
 
@@ -44,13 +48,8 @@ double numberInFull(std::string_view text);
 // that rounding goes beyond the largest finite 32-bit float.
 std::optional<float> nearestFloat32(double x);
 
-// x rounded to the nearest 32-bit float; throws CalcError Overflow beyond the
-// 32-bit range.
-float toFloat32(double x);
-
 // x rounded to n decimal places on its exact binary value: only a value that
 // is exactly halfway is a tie, and a tie goes to the even last digit.
 double roundHalfEven(double x, int n);
-float roundHalfEven(float x, int n);
 
 }  // namespace zorvane

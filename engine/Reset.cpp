@@ -15,7 +15,7 @@ void onReset(CalculatorState& state, DisplayPort& display) {
     state.operation = {.opCode = OpCode::None,
                        .accumulator = CalcValue::int16(0),
                        .entryValue = CalcValue::int16(0),
-                       .resultValue = 0.0f};
+                       .resultValue = 0.0};
     state.entry = {};
     state.trading.functionMode = false;
     showMain(state, display, "", TextKind::Number);

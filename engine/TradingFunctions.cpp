@@ -2,8 +2,8 @@
 #include <cmath>
 #include <string>
 
-#include "NumberText.h"
 #include "EngineOperations.h"
+#include "NumberText.h"
 
 namespace zorvane {
 
