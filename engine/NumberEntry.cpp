@@ -61,12 +61,20 @@ std::string signPosition(const CalculatorState& state) {
     return " ";
 }
 
-// The number being typed where the user sees it: in a trading function the
-// input box shows its value; otherwise the main display shows it behind the
-// operator it follows, exactly as the calculator holds it.
+// The price in the input box, as typed: "10.", "12.30", "-12.30". A trading
+// function reads this text, so it takes the number shown.
+std::string typedPrice(const CalculatorState& state) {
+    const bool negative =
+        state.entry.sign == EntrySign::Negative && state.operation.entryValue.toDouble() < 0;
+    return (negative ? "-" : "") + typedDigits(state);
+}
+
+// The number being typed where the user sees it, exactly as the calculator
+// holds it: in a trading function in the input box, otherwise in the main
+// display behind the operator it follows.
 void showTypedNumber(CalculatorState& state, DisplayPort& display) {
     if (state.trading.functionMode) {
-        showInput(state, display, numericText(state.operation.entryValue));
+        showInput(state, display, typedPrice(state));
         display.setInputVisible(true);
         return;
     }
@@ -131,7 +139,8 @@ void onSignChange(CalculatorState& state, DisplayPort& display) {
         state.operation.entryValue.toDouble() < 0 ? EntrySign::Negative : EntrySign::Positive;
     if (state.trading.functionMode) {
         // Inside a trading function the sign belongs to the price in the input box.
-        showInput(state, display, numericText(state.operation.entryValue));
+        showInput(state, display,
+                  state.entry.typed ? typedPrice(state) : numericText(state.operation.entryValue));
         display.setInputVisible(true);
     } else {
         state.operation.resultValue = state.operation.entryValue.toDouble();

@@ -119,8 +119,8 @@ void costStep(CalculatorState& state, DisplayPort& display) {
     display.setMainAlignment(Alignment::Centre);
     const double price = textValue(state.trading.firstInput);
     // The number of shares must be a number as a whole; an empty box is not.
-    // The box only ever holds texts that numericText wrote, which textValue
-    // would read as the same number.
+    // The box holds a number as typed ("100.", "12.50", "-3") or as
+    // numericText wrote it, which textValue would read as the same number.
     const double shares = numberInFull(state.shown.inputText);
     const double fees = roundTripFees(checked(price * shares));
     // The division is the calculator's own: no shares is a division by zero,

@@ -170,6 +170,12 @@ TEST(NumberInFull, ReadsBackEveryShownNumber) {
     EXPECT_EQ(numberInFull("1.234568E+07"), 12345680.0);
     EXPECT_EQ(numberInFull("  100 "), 100.0);
     EXPECT_EQ(numberInFull("-100"), -100.0);
+    // Numbers as typed into the input box.
+    EXPECT_EQ(numberInFull("100."), 100.0);
+    EXPECT_EQ(numberInFull("0100"), 100.0);
+    EXPECT_EQ(numberInFull("12.50"), 12.5);
+    EXPECT_EQ(numberInFull("-12.30"), -12.3);
+    EXPECT_EQ(numberInFull("0."), 0.0);
 }
 
 TEST(NumberInFull, TextThatIsNotWhollyANumberIsATypeMismatch) {

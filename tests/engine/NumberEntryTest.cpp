@@ -57,17 +57,23 @@ TEST(NumberEntry, NormalModeShowsTheNumberHeld) {
     }
 }
 
-TEST(NumberEntry, TradingModeShowsTheValueInTheInputBox) {
+// In a trading function the input box shows the price as typed, with the
+// kept 32-bit mantissa: the point and the zeros after it show at once.
+TEST(NumberEntry, TradingModeShowsThePriceAsTypedInTheInputBox) {
     const KeySequence rows[] = {
-        {"R12.5", {"", "1", "12", "12", "12.5"}},
-        {"R1.05", {"", "1", "1", "1", "1.05"}},
-        {"R.5", {"", "0", "0.5"}},
-        {"R1..5", {"", "1", "1", "1", "1.5"}},
+        {"R12.5", {"", "1", "12", "12.", "12.5"}},
+        {"R10.", {"", "1", "10", "10."}},
+        {"R12.30~", {"", "1", "12", "12.", "12.3", "12.30", "-12.30"}},
+        {"R.05", {"", "0.", "0.0", "0.05"}},
+        {"R1.05", {"", "1", "1.", "1.0", "1.05"}},
+        {"R.5", {"", "0.", "0.5"}},
+        {"R1..5", {"", "1", "1.", "1.", "1.5"}},
+        {"R007", {"", "0", "0", "7"}},
         {"R16777217", {"", "1", "16", "167", "1677", "16777", "167772", "1677721", "16777216"}},
         {"R1234567890",
          {"", "1", "12", "123", "1234", "12345", "123456", "1234567", "12345678", "123456792",
           "1234567936"}},
-        {"R.00001", {"", "0", "0", "0", "0", "0", "1E-05"}},
+        {"R.00001", {"", "0.", "0.0", "0.00", "0.000", "0.0000", "0.00001"}},
         {"R12~3~", {"", "1", "12", "-12", "-123", "123"}},
         {"R~5", {"", "0", "5"}},
         {"R20=~", {"", "2", "20", "", "-20"}},
@@ -159,7 +165,7 @@ TEST(NumberEntry, ADigitAtThe309thDecimalIsRefused) {
 
     KeyDriver smallest;
     smallest.press("R." + std::string(307, '0') + "1");
-    EXPECT_EQ(smallest.display.inputText, "1E-308");
+    EXPECT_EQ(smallest.display.inputText, "0." + std::string(307, '0') + "1");
 }
 
 // The input box shows while a trading function takes a number into it, and

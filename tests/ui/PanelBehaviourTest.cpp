@@ -65,6 +65,7 @@ private slots:
         // clang-format off
         QTest::newRow("rebound selected")        << "反弹" << kPeakPrompt << kRight << true << "";
         QTest::newRow("rebound peak typed")      << "反弹 2 0" << kPeakPrompt << kRight << true << "20";
+        QTest::newRow("price as typed")          << "反弹 1 2 . 3 0" << kPeakPrompt << kRight << true << "12.30";
         QTest::newRow("rebound asks for bottom") << "反弹 2 0 =" << kBottomPrompt << kRight << true << "";
         QTest::newRow("rebound result")
             << "反弹 2 0 = 1 0 =" << "标准反弹:13.75 中级反弹:15 " << kCentre << false << "10";
