@@ -64,9 +64,11 @@ std::string signPosition(const CalculatorState& state) {
 // The price in the input box, as typed: "10.", "12.30", "-12.30". A trading
 // function reads this text, so it takes the number shown.
 std::string typedPrice(const CalculatorState& state) {
-    const bool negative =
-        state.entry.sign == EntrySign::Negative && state.operation.entryValue.toDouble() < 0;
-    return (negative ? "-" : "") + typedDigits(state);
+    std::string price = typedDigits(state);
+    if (state.entry.sign == EntrySign::Negative && state.operation.entryValue.toDouble() < 0) {
+        price.insert(price.begin(), '-');
+    }
+    return price;
 }
 
 // The number being typed where the user sees it, exactly as the calculator
