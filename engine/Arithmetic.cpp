@@ -1,67 +1,52 @@
-#include <string>
+#include <string_view>
 
+#include "CalcError.h"
+#include "EngineOperations.h"
 #include "NumberText.h"
-#include "Operations.h"
-#include "Rounding.h"
 
 namespace zorvane {
 
 namespace {
 
-// The character an operator leaves after the left-hand operand; "?" for the
-// codes that are no operator, which no operator button passes.
-char operatorCharacter(OpCode op) {
-    switch (op) {
-        case OpCode::Add:
-            return '+';
-        case OpCode::Subtract:
-            return '-';
-        case OpCode::Multiply:
-            return '*';
-        case OpCode::Divide:
-            return '/';
-        case OpCode::None:
-        case OpCode::Rebound:
-        case OpCode::Pullback:
-        case OpCode::SellOff:
-        case OpCode::Cost:
-            break;
-    }
-    return '?';
-}
-
 constexpr int kShownDecimals = 3;
 
-// Equals on a pending operator: the operator applied to the two operands, the
-// result kept as the next left-hand operand.
-void calculate(CalculatorState& state, DisplayPort& display) {
-    const CalcValue& left = state.accumulator;
-    const CalcValue& right = state.entryValue;
-    CalcValue result;
-    switch (state.opCode) {
-        case OpCode::Add:
-            result = left + right;
-            break;
-        case OpCode::Subtract:
-            result = left - right;
-            break;
-        case OpCode::Multiply:
-            result = left * right;
-            break;
-        case OpCode::Divide:
-            result = left / right;
-            break;
-        case OpCode::None:
-        case OpCode::Rebound:
-        case OpCode::Pullback:
-        case OpCode::SellOff:
-        case OpCode::Cost:
-            return;
+// The character an operator leaves after the left-hand operand, by
+// operation code from Add on.
+constexpr std::string_view kOperatorCharacters = "+-*/";
+
+char operatorCharacter(OpCode op) {
+    return kOperatorCharacters.at(static_cast<std::size_t>(op) -
+                                  static_cast<std::size_t>(OpCode::Add));
+}
+
+CalcValue apply(OpCode op, const CalcValue& left, const CalcValue& right) {
+    if (op == OpCode::Add) {
+        return left + right;
     }
-    state.resultValue = toFloat32(result.toDouble());
-    showMain(state, display, numericText(roundHalfEven(state.resultValue, kShownDecimals)),
+    if (op == OpCode::Subtract) {
+        return left - right;
+    }
+    if (op == OpCode::Multiply) {
+        return left * right;
+    }
+    return left / right;
+}
+
+// Equals on a pending operator: the operator applied to the two operands, the
+// result kept whole as the next left-hand operand and shown rounded. Results
+// keep the range they always had: beyond the largest 32-bit float is an
+// overflow.
+void calculate(CalculatorState& state, DisplayPort& display) {
+    PendingOperation& operation = state.operation;
+    const double result =
+        apply(operation.opCode, operation.accumulator, operation.entryValue).toDouble();
+    if (!nearestFloat32(result)) {
+        throw CalcError(CalcFailure::Overflow);
+    }
+    operation.resultValue = result;
+    showMain(state, display, numericText(roundHalfEven(result, kShownDecimals), kPlainDigits),
              TextKind::Result);
-    state.accumulator = CalcValue::float32(state.resultValue);
+    operation.accumulator = CalcValue::float64(result);
 }
 
 }  // namespace
@@ -69,34 +54,24 @@ void calculate(CalculatorState& state, DisplayPort& display) {
 // An operator computes nothing: it replaces any pending operation and takes
 // the last value as the left-hand operand.
 void onOperator(CalculatorState& state, DisplayPort& display, OpCode op) {
-    state.opCode = op;
-    state.accumulator = CalcValue::float32(state.resultValue);
-    freshNumber(state);
-    state.functionMode = false;
-    state.operatorTrail = signedNumericText(state.resultValue) + operatorCharacter(op);
-    showMain(state, display, state.operatorTrail, TextKind::Number);
+    state.operation.opCode = op;
+    state.operation.accumulator = CalcValue::float64(state.operation.resultValue);
+    state.entry = {};
+    state.trading.functionMode = false;
+    state.entry.operatorTrail =
+        signedNumericText(state.operation.resultValue, kPlainDigits) + operatorCharacter(op);
+    showMain(state, display, state.entry.operatorTrail, TextKind::Number);
 }
 
 // Equals keeps the operation and its right-hand operand, so that repeated
 // presses apply them again to the last result. Whatever it does, and even
 // when it fails, the next digit begins a new number.
 void onEquals(CalculatorState& state, DisplayPort& display) {
-    freshNumber(state);
-    switch (state.opCode) {
-        case OpCode::None:
-            return;
-        case OpCode::Add:
-        case OpCode::Subtract:
-        case OpCode::Multiply:
-        case OpCode::Divide:
-            calculate(state, display);
-            return;
-        case OpCode::Rebound:
-        case OpCode::Pullback:
-        case OpCode::SellOff:
-        case OpCode::Cost:
-            onFunctionEquals(state, display);
-            return;
+    state.entry = {};
+    if (isArithmetic(state.operation.opCode)) {
+        calculate(state, display);
+    } else if (isTradingFunction(state.operation.opCode)) {
+        onFunctionEquals(state, display);
     }
 }
 

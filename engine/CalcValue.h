@@ -25,6 +25,9 @@ public:
     float asFloat32() const { return float32_; }
     double asFloat64() const { return float64_; }
 
+    // The same kind holding the same number.
+    bool operator==(const CalcValue&) const = default;
+
 private:
     Kind kind_ = Kind::Empty;
     std::int16_t int16_ = 0;

@@ -6,7 +6,10 @@ namespace zorvane {
 
 // Everything the user can ask of the calculator: a button of the window, or
 // the key that works like it. The window, the keyboard table and the test
-// drivers all hand the engine one of these.
+// drivers all hand the engine one of these. press() routes them by their
+// groups in this order: digits, point, sign change, the operators in the
+// order of their operation codes, equals, reset, the trading functions in
+// the order of theirs.
 enum class Command : std::uint8_t {
     Digit0,
     Digit1,

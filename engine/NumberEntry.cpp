@@ -4,9 +4,8 @@
 #include <limits>
 #include <string>
 
+#include "EngineOperations.h"
 #include "NumberText.h"
-#include "Operations.h"
-#include "Rounding.h"
 
 namespace zorvane {
 
@@ -25,8 +24,8 @@ double powerOfTen(int n) {
 
 // The value of the digits typed so far, with the sign the number keeps.
 CalcValue typedValue(const CalculatorState& state) {
-    const double magnitude = state.digitMantissa / powerOfTen(state.fractionDigits);
-    return CalcValue::float64(state.entrySign == EntrySign::Negative ? -magnitude : magnitude);
+    const double magnitude = state.entry.digitMantissa / powerOfTen(state.entry.fractionDigits);
+    return CalcValue::float64(state.entry.sign == EntrySign::Negative ? -magnitude : magnitude);
 }
 
 // The mantissa's digits with the point fractionDigits from their end: "12.5",
@@ -34,13 +33,13 @@ CalcValue typedValue(const CalculatorState& state) {
 std::string typedDigits(const CalculatorState& state) {
     char buffer[64];
     const auto written =
-        std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(state.digitMantissa),
-                      std::chars_format::fixed, 0);
+        std::to_chars(buffer, buffer + sizeof buffer,
+                      static_cast<double>(state.entry.digitMantissa), std::chars_format::fixed, 0);
     std::string digits(buffer, written.ptr);
-    if (!state.decimalMode) {
+    if (!state.entry.decimalMode) {
         return digits;
     }
-    const auto fraction = static_cast<std::size_t>(state.fractionDigits);
+    const auto fraction = static_cast<std::size_t>(state.entry.fractionDigits);
     if (digits.size() <= fraction) {
         digits.insert(0, fraction + 1 - digits.size(), '0');
     }
@@ -51,27 +50,37 @@ std::string typedDigits(const CalculatorState& state) {
 // "-" for a negative number, a blank once the sign change made it positive
 // (zero counts as positive), nothing before any sign change.
 std::string signPosition(const CalculatorState& state) {
-    switch (state.entrySign) {
+    switch (state.entry.sign) {
         case EntrySign::Unsigned:
             return "";
         case EntrySign::Positive:
             break;
         case EntrySign::Negative:
-            return state.entryValue.toDouble() < 0 ? "-" : " ";
+            return state.operation.entryValue.toDouble() < 0 ? "-" : " ";
     }
     return " ";
 }
 
-// The number being typed where the user sees it: in a trading function the
-// input box shows its value; otherwise the main display shows it behind the
-// operator it follows, exactly as the calculator holds it.
+// The price in the input box, as typed: "10.", "12.30", "-12.30". A trading
+// function reads this text, so it takes the number shown.
+std::string typedPrice(const CalculatorState& state) {
+    std::string price = typedDigits(state);
+    if (state.entry.sign == EntrySign::Negative && state.operation.entryValue.toDouble() < 0) {
+        price.insert(price.begin(), '-');
+    }
+    return price;
+}
+
+// The number being typed where the user sees it, exactly as the calculator
+// holds it: in a trading function in the input box, otherwise in the main
+// display behind the operator it follows.
 void showTypedNumber(CalculatorState& state, DisplayPort& display) {
-    if (state.functionMode) {
-        showInput(state, display, numericText(state.entryValue));
+    if (state.trading.functionMode) {
+        showInput(state, display, typedPrice(state));
         display.setInputVisible(true);
         return;
     }
-    showMain(state, display, state.operatorTrail + signPosition(state) + typedDigits(state),
+    showMain(state, display, state.entry.operatorTrail + signPosition(state) + typedDigits(state),
              TextKind::Number);
     // The input box would cover the right part of the main display, where the number stands.
     display.setInputVisible(false);
@@ -79,25 +88,17 @@ void showTypedNumber(CalculatorState& state, DisplayPort& display) {
 
 }  // namespace
 
-void freshNumber(CalculatorState& state) {
-    state.decimalMode = false;
-    state.digitMantissa = 0.0f;
-    state.fractionDigits = 0;
-    state.entryTyped = false;
-    state.entrySign = EntrySign::Unsigned;
-    state.operatorTrail.clear();
-}
-
 void onDigit(CalculatorState& state, DisplayPort& display, int digit) {
-    std::int16_t fractionDigits = state.fractionDigits;
-    if (state.decimalMode) {
+    std::int16_t fractionDigits = state.entry.fractionDigits;
+    if (state.entry.decimalMode) {
         if (fractionDigits == std::numeric_limits<std::int16_t>::max()) {
             throw CalcError(CalcFailure::Overflow);
         }
         ++fractionDigits;
     }
     // Exact in 64 bits, then rounded to the 32-bit mantissa after every digit.
-    const auto mantissa = nearestFloat32(static_cast<double>(state.digitMantissa) * 10 + digit);
+    const auto mantissa =
+        nearestFloat32(static_cast<double>(state.entry.digitMantissa) * 10 + digit);
     if (!mantissa) {
         throw CalcError(CalcFailure::FloatingPoint);
     }
@@ -106,12 +107,12 @@ void onDigit(CalculatorState& state, DisplayPort& display, int digit) {
     if (*mantissa != 0.0f && std::isinf(powerOfTen(fractionDigits))) {
         throw CalcError(CalcFailure::Overflow);
     }
-    state.digitMantissa = *mantissa;
-    state.fractionDigits = fractionDigits;
-    state.entryTyped = true;
-    state.entryValue = typedValue(state);
-    if (!state.functionMode) {
-        state.resultValue = toFloat32(state.entryValue.toDouble());
+    state.entry.digitMantissa = *mantissa;
+    state.entry.fractionDigits = fractionDigits;
+    state.entry.typed = true;
+    state.operation.entryValue = typedValue(state);
+    if (!state.trading.functionMode) {
+        state.operation.resultValue = state.operation.entryValue.toDouble();
     }
     showTypedNumber(state, display);
     display.focusEquals();
@@ -119,14 +120,14 @@ void onDigit(CalculatorState& state, DisplayPort& display, int digit) {
 
 void onPoint(CalculatorState& state, DisplayPort& display) {
     // A second point in the same number changes nothing.
-    if (!state.decimalMode) {
-        state.decimalMode = true;
-        if (!state.entryTyped) {
+    if (!state.entry.decimalMode) {
+        state.entry.decimalMode = true;
+        if (!state.entry.typed) {
             // A point that begins a number begins it at 0.
-            state.entryTyped = true;
-            state.entryValue = typedValue(state);
-            if (!state.functionMode) {
-                state.resultValue = toFloat32(state.entryValue.toDouble());
+            state.entry.typed = true;
+            state.operation.entryValue = typedValue(state);
+            if (!state.trading.functionMode) {
+                state.operation.resultValue = state.operation.entryValue.toDouble();
             }
         }
         showTypedNumber(state, display);
@@ -135,19 +136,21 @@ void onPoint(CalculatorState& state, DisplayPort& display) {
 }
 
 void onSignChange(CalculatorState& state, DisplayPort& display) {
-    state.entryValue = state.entryValue.negated();
-    state.entrySign = state.entryValue.toDouble() < 0 ? EntrySign::Negative : EntrySign::Positive;
-    if (state.functionMode) {
+    state.operation.entryValue = state.operation.entryValue.negated();
+    state.entry.sign =
+        state.operation.entryValue.toDouble() < 0 ? EntrySign::Negative : EntrySign::Positive;
+    if (state.trading.functionMode) {
         // Inside a trading function the sign belongs to the price in the input box.
-        showInput(state, display, numericText(state.entryValue));
+        showInput(state, display,
+                  state.entry.typed ? typedPrice(state) : numericText(state.operation.entryValue));
         display.setInputVisible(true);
     } else {
-        state.resultValue = toFloat32(state.entryValue.toDouble());
+        state.operation.resultValue = state.operation.entryValue.toDouble();
         // The number replaces whatever the main display showed, operator included.
-        state.operatorTrail.clear();
+        state.entry.operatorTrail.clear();
         showMain(state, display,
-                 state.entryTyped ? signPosition(state) + typedDigits(state)
-                                  : signedNumericText(state.entryValue),
+                 state.entry.typed ? signPosition(state) + typedDigits(state)
+                                   : signedNumericText(state.operation.entryValue),
                  TextKind::Number);
         display.setInputVisible(false);
     }

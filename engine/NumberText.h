@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -7,8 +8,9 @@
 
 namespace zorvane {
 
-// Numbers as texts and back: writing (NumberFormatting.cpp) and reading
-// (NumberReading.cpp).
+// The number conversions the calculator shares: writing numbers as texts
+// (NumberFormatting.cpp), reading them back (NumberReading.cpp), and
+// rounding them (Rounding.cpp).
 
 // The text of a number as the displays show it: at most 15 significant digits
 // for a 64-bit float and 7 for a 32-bit float, no trailing zeros, "." as the
@@ -18,11 +20,15 @@ namespace zorvane {
 std::string numericText(double x);
 std::string numericText(float x);
 std::string numericText(const CalcValue& x);
+// A 64-bit float with fewer significant digits: the plain calculator's results
+// show kPlainDigits.
+inline constexpr int kPlainDigits = 7;
+std::string numericText(double x, int significantDigits);
 
 // The same with one sign position in front: " 12", "-3", " 0", " 0.5".
-template <typename Number>
-std::string signedNumericText(const Number& x) {
-    std::string text = numericText(x);
+template <typename Number, typename... Digits>
+std::string signedNumericText(const Number& x, Digits... significantDigits) {
+    std::string text = numericText(x, significantDigits...);
     return text.front() == '-' ? text : ' ' + text;
 }
 
@@ -37,5 +43,13 @@ double textValue(std::string_view text);
 // CalcError TypeMismatch when the text is empty or is not wholly a number, and
 // Overflow beyond the 64-bit range. Reads back every text numericText makes.
 double numberInFull(std::string_view text);
+
+// The 32-bit float nearest to x (ties to the even mantissa), or nothing when
+// that rounding goes beyond the largest finite 32-bit float.
+std::optional<float> nearestFloat32(double x);
+
+// x rounded to n decimal places on its exact binary value: only a value that
+// is exactly halfway is a tie, and a tie goes to the even last digit.
+double roundHalfEven(double x, int n);
 
 }  // namespace zorvane

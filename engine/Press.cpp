@@ -1,57 +1,59 @@
-#include "Operations.h"
+#include <array>
+
+#include "EngineOperations.h"
 
 namespace zorvane {
 
+namespace {
+
+// The command's position within its group of buttons: the digit of a digit
+// button, the operation code of an operator or trading-function button.
+constexpr int offset(Command command, Command first) {
+    return static_cast<int>(command) - static_cast<int>(first);
+}
+
+constexpr OpCode opCodeOf(Command command, Command first, OpCode firstCode) {
+    return static_cast<OpCode>(static_cast<int>(firstCode) + offset(command, first));
+}
+
+static_assert(opCodeOf(Command::Divide, Command::Add, OpCode::Add) == OpCode::Divide);
+static_assert(opCodeOf(Command::Cost, Command::Rebound, OpCode::Rebound) == OpCode::Cost);
+
+using Operation = void (*)(CalculatorState&, DisplayPort&, Command);
+
+// The commands from the previous row's last up to this row's last all run
+// this row's operation.
+struct Route {
+    Command last;
+    Operation run;
+};
+
+constexpr std::array kRoutes = {
+    Route{Command::Digit9, [](CalculatorState& s, DisplayPort& d,
+                              Command c) { onDigit(s, d, offset(c, Command::Digit0)); }},
+    Route{Command::Point, [](CalculatorState& s, DisplayPort& d, Command) { onPoint(s, d); }},
+    Route{Command::SignChange,
+          [](CalculatorState& s, DisplayPort& d, Command) { onSignChange(s, d); }},
+    Route{Command::Divide,
+          [](CalculatorState& s, DisplayPort& d, Command c) {
+              onOperator(s, d, opCodeOf(c, Command::Add, OpCode::Add));
+          }},
+    Route{Command::Equals, [](CalculatorState& s, DisplayPort& d, Command) { onEquals(s, d); }},
+    Route{Command::Reset, [](CalculatorState& s, DisplayPort& d, Command) { onReset(s, d); }},
+    Route{Command::Cost,
+          [](CalculatorState& s, DisplayPort& d, Command c) {
+              onFunction(s, d, opCodeOf(c, Command::Rebound, OpCode::Rebound));
+          }},
+};
+
+}  // namespace
+
 void press(CalculatorState& state, DisplayPort& display, Command command) {
-    switch (command) {
-        case Command::Digit0:
-        case Command::Digit1:
-        case Command::Digit2:
-        case Command::Digit3:
-        case Command::Digit4:
-        case Command::Digit5:
-        case Command::Digit6:
-        case Command::Digit7:
-        case Command::Digit8:
-        case Command::Digit9:
-            onDigit(state, display, static_cast<int>(command) - static_cast<int>(Command::Digit0));
-            break;
-        case Command::Point:
-            onPoint(state, display);
-            break;
-        case Command::SignChange:
-            onSignChange(state, display);
-            break;
-        case Command::Add:
-            onOperator(state, display, OpCode::Add);
-            break;
-        case Command::Subtract:
-            onOperator(state, display, OpCode::Subtract);
-            break;
-        case Command::Multiply:
-            onOperator(state, display, OpCode::Multiply);
-            break;
-        case Command::Divide:
-            onOperator(state, display, OpCode::Divide);
-            break;
-        case Command::Equals:
-            onEquals(state, display);
-            break;
-        case Command::Reset:
-            onReset(state, display);
-            break;
-        case Command::Rebound:
-            onFunction(state, display, OpCode::Rebound);
-            break;
-        case Command::Pullback:
-            onFunction(state, display, OpCode::Pullback);
-            break;
-        case Command::SellOff:
-            onFunction(state, display, OpCode::SellOff);
-            break;
-        case Command::Cost:
-            onFunction(state, display, OpCode::Cost);
-            break;
+    for (const Route& route : kRoutes) {
+        if (command <= route.last) {
+            route.run(state, display, command);
+            return;
+        }
     }
 }
 

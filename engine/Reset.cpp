@@ -1,9 +1,9 @@
-#include "Operations.h"
+#include "EngineOperations.h"
 
 namespace zorvane {
 
 void onLoad(CalculatorState& state, DisplayPort& display) {
-    state.functionMode = false;
+    state.trading.functionMode = false;
     display.setInputVisible(false);
     // Both boxes are output only; all input comes from buttons and keys.
     display.setInputEnabled(false);
@@ -12,12 +12,12 @@ void onLoad(CalculatorState& state, DisplayPort& display) {
 
 // Keeps awaitingSecond: only a trading-function button leads to it, and that button clears it.
 void onReset(CalculatorState& state, DisplayPort& display) {
-    state.entryValue = CalcValue::int16(0);
-    state.opCode = OpCode::None;
-    state.accumulator = CalcValue::int16(0);
-    freshNumber(state);
-    state.resultValue = 0.0f;
-    state.functionMode = false;
+    state.operation = {.opCode = OpCode::None,
+                       .accumulator = CalcValue::int16(0),
+                       .entryValue = CalcValue::int16(0),
+                       .resultValue = 0.0};
+    state.entry = {};
+    state.trading.functionMode = false;
     showMain(state, display, "", TextKind::Number);
     showInput(state, display, "");
     display.setInputVisible(false);

@@ -1,5 +1,3 @@
-#include "Rounding.h"
-
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -7,7 +5,7 @@
 #include <limits>
 #include <system_error>
 
-#include "CalcError.h"
+#include "NumberText.h"
 
 namespace zorvane {
 
@@ -21,8 +19,7 @@ constexpr double kFloat32RoundsToInfinity = 0x1.ffffffp127;
 // The decimal text of x rounded to n places is exact: std::to_chars works on
 // the binary value and resolves an exact tie to the even digit. Reading that
 // text back gives the value nearest to the rounded decimal.
-template <typename T>
-T roundDecimal(T x, int n) {
+double roundDecimal(double x, int n) {
     if (!std::isfinite(x)) {
         return x;
     }
@@ -33,7 +30,7 @@ T roundDecimal(T x, int n) {
     if (written.ec != std::errc()) {
         return x;
     }
-    T rounded{};
+    double rounded = 0.0;
     std::from_chars(text.data(), written.ptr, rounded, std::chars_format::fixed);
     return rounded;
 }
@@ -49,19 +46,7 @@ std::optional<float> nearestFloat32(double x) {
     return static_cast<float>(x);
 }
 
-float toFloat32(double x) {
-    const auto rounded = nearestFloat32(x);
-    if (!rounded) {
-        throw CalcError(CalcFailure::Overflow);
-    }
-    return *rounded;
-}
-
 double roundHalfEven(double x, int n) {
-    return roundDecimal(x, std::clamp(n, 0, kMaxDecimals));
-}
-
-float roundHalfEven(float x, int n) {
     return roundDecimal(x, std::clamp(n, 0, kMaxDecimals));
 }
 

@@ -1,9 +1,9 @@
+#include <array>
 #include <cmath>
 #include <string>
 
+#include "EngineOperations.h"
 #include "NumberText.h"
-#include "Operations.h"
-#include "Rounding.h"
 
 namespace zorvane {
 
@@ -35,24 +35,12 @@ const std::string kConcentrationPrompt = "输入筹码密集峰价格：        
 const std::string kSharePricePrompt = "输入股票价格：             ";
 const std::string kShareCountPrompt = "输入股票数量：             ";
 
-// The prompt for the first input; onFunction is never given None or an
-// operator.
+// The prompt for the first input, by operation code from Rebound on.
 const std::string& firstPrompt(OpCode code) {
-    switch (code) {
-        case OpCode::SellOff:
-            return kConcentrationPrompt;
-        case OpCode::Cost:
-            return kSharePricePrompt;
-        case OpCode::Rebound:
-        case OpCode::Pullback:
-        case OpCode::None:
-        case OpCode::Add:
-        case OpCode::Subtract:
-        case OpCode::Multiply:
-        case OpCode::Divide:
-            break;
-    }
-    return kPeakPrompt;
+    static const std::array<const std::string*, 4> kFirstPrompts = {
+        &kPeakPrompt, &kPeakPrompt, &kConcentrationPrompt, &kSharePricePrompt};
+    return *kFirstPrompts.at(static_cast<std::size_t>(code) -
+                             static_cast<std::size_t>(OpCode::Rebound));
 }
 
 // Every formula is checked: an overflow or an invalid operation is a
@@ -76,28 +64,27 @@ void showResult(CalculatorState& state, DisplayPort& display, const std::string&
 
 // Rebound and pullback: the second prompt shows the input box again.
 void secondPromptStep(CalculatorState& state, DisplayPort& display) {
-    state.firstInput = state.inputText;
+    state.trading.firstInput = state.shown.inputText;
     showMain(state, display, kBottomPrompt, TextKind::Prompt);
     display.setInputVisible(true);
     showInput(state, display, "");
-    state.awaitingSecond = true;
+    state.trading.awaitingSecond = true;
 }
 
 // Round-trip cost: the box keeps its visibility, hidden in a repeated round.
 void quantityPromptStep(CalculatorState& state, DisplayPort& display) {
-    state.firstInput = state.inputText;
+    state.trading.firstInput = state.shown.inputText;
     showMain(state, display, kShareCountPrompt, TextKind::Prompt);
     showInput(state, display, "");
-    state.awaitingSecond = true;
+    state.trading.awaitingSecond = true;
 }
 
 void targetStep(CalculatorState& state, DisplayPort& display) {
     display.setMainAlignment(Alignment::Centre);
-    state.secondInput = state.inputText;
-    const double peak = textValue(state.firstInput);
-    const double bottom = textValue(state.secondInput);
+    const double peak = textValue(state.trading.firstInput);
+    const double bottom = textValue(state.shown.inputText);
     const double range = checked(peak - bottom);
-    if (state.opCode == OpCode::Rebound) {
+    if (state.operation.opCode == OpCode::Rebound) {
         const double standard = checked(checked(range * kStandardReboundShare) + bottom);
         const double medium = checked(checked(range * kHalfway) + bottom);
         showResult(state, display, "标准反弹:", standard, " 中级反弹:", medium, " ");
@@ -107,14 +94,14 @@ void targetStep(CalculatorState& state, DisplayPort& display) {
         showResult(state, display, "标准回调:", standard, " 保守回调:", conservative, " ");
     }
     display.setInputVisible(false);
-    state.awaitingSecond = false;
+    state.trading.awaitingSecond = false;
 }
 
 void sellOffStep(CalculatorState& state, DisplayPort& display) {
     display.setInputVisible(false);
     display.setMainAlignment(Alignment::Centre);
-    state.firstInput = state.inputText;
-    const double concentration = textValue(state.firstInput);
+    state.trading.firstInput = state.shown.inputText;
+    const double concentration = textValue(state.trading.firstInput);
     const double conservative = checked(concentration * kConservativeSellOffFactor);
     const double standard = checked(concentration * kStandardSellOffFactor);
     showResult(state, display, "保守出货:", conservative, "  标准出货:", standard, "");
@@ -130,62 +117,45 @@ double roundTripFees(double amount) {
 
 void costStep(CalculatorState& state, DisplayPort& display) {
     display.setMainAlignment(Alignment::Centre);
-    state.secondInput = state.inputText;
-    const double price = textValue(state.firstInput);
+    const double price = textValue(state.trading.firstInput);
     // The number of shares must be a number as a whole; an empty box is not.
-    // The box only ever holds texts that numericText wrote, which textValue
-    // would read as the same number.
-    const double shares = numberInFull(state.secondInput);
+    // The box holds a number as typed ("100.", "12.50", "-3") or as
+    // numericText wrote it, which textValue would read as the same number.
+    const double shares = numberInFull(state.shown.inputText);
     const double fees = roundTripFees(checked(price * shares));
     // The division is the calculator's own: no shares is a division by zero,
     // a quotient beyond the 64-bit range an overflow.
-    state.perShareFee = CalcValue::float64(fees) / CalcValue::float64(shares);
-    const double perShare = state.perShareFee.toDouble();
+    const double perShare = (CalcValue::float64(fees) / CalcValue::float64(shares)).toDouble();
     showResult(state, display, "高抛成本:", checked(price + perShare),
                " 接回成本:", checked(price - perShare), " ");
     display.setInputVisible(false);
-    state.awaitingSecond = false;
+    state.trading.awaitingSecond = false;
 }
 
 }  // namespace
 
 void onFunction(CalculatorState& state, DisplayPort& display, OpCode code) {
     onReset(state, display);
-    state.awaitingSecond = false;
-    state.opCode = code;
-    state.functionMode = true;
+    state.trading.awaitingSecond = false;
+    state.operation.opCode = code;
+    state.trading.functionMode = true;
     showMain(state, display, firstPrompt(code), TextKind::Prompt);
     display.setInputVisible(true);
     showInput(state, display, "");
     display.focusEquals();
 }
 
+// Rebound and pullback take their two prices, the round-trip cost a price and
+// a number of shares; the sell-off computes at every equals.
 void onFunctionEquals(CalculatorState& state, DisplayPort& display) {
-    switch (state.opCode) {
-        case OpCode::Rebound:
-        case OpCode::Pullback:
-            if (state.awaitingSecond) {
-                targetStep(state, display);
-            } else {
-                secondPromptStep(state, display);
-            }
-            break;
-        case OpCode::SellOff:
-            sellOffStep(state, display);
-            break;
-        case OpCode::Cost:
-            if (state.awaitingSecond) {
-                costStep(state, display);
-            } else {
-                quantityPromptStep(state, display);
-            }
-            break;
-        case OpCode::None:
-        case OpCode::Add:
-        case OpCode::Subtract:
-        case OpCode::Multiply:
-        case OpCode::Divide:
-            break;
+    const OpCode code = state.operation.opCode;
+    const bool second = state.trading.awaitingSecond;
+    if (code == OpCode::SellOff) {
+        sellOffStep(state, display);
+    } else if (code == OpCode::Cost) {
+        second ? costStep(state, display) : quantityPromptStep(state, display);
+    } else {
+        second ? targetStep(state, display) : secondPromptStep(state, display);
     }
 }
 

@@ -9,6 +9,7 @@
 #include <random>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "CalcError.h"
 #include "RandomKeys.h"
@@ -43,6 +44,13 @@ long raised(const zorvane::checks::SequenceResult& result, zorvane::CalcFailure 
     return result.failures.at(static_cast<std::size_t>(failure));
 }
 
+// Writes the keys in the byte form the fuzzer reads.
+void save(const std::string& file, const std::vector<std::uint8_t>& keys) {
+    std::ofstream(file, std::ios::binary)
+        .write(reinterpret_cast<const char*>(keys.data()),
+               static_cast<std::streamsize>(keys.size()));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -66,9 +74,7 @@ int main(int argc, char** argv) {
             total.failures.at(i) += result.failures.at(i);
         }
         if (result.finding) {
-            std::ofstream(options.save, std::ios::binary)
-                .write(reinterpret_cast<const char*>(keys.data()),
-                       static_cast<std::streamsize>(keys.size()));
+            save(options.save, keys);
             std::fprintf(stderr, "seed %lu, sequence %ld: engine check failed at %s\n",
                          options.seed, sequences, describe(*result.finding).c_str());
             std::fprintf(stderr, "keys saved to %s\n", options.save.c_str());

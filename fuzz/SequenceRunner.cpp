@@ -3,6 +3,7 @@
 #include <cmath>
 #include <exception>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "Calculator.h"
@@ -41,29 +42,29 @@ Outcome performCatching(const Operation& operation, KeyDriver& calculator) {
     return {};
 }
 
+// The length of the UTF-8 sequence a lead byte begins and the bits it
+// carries; length 0 for a byte that begins none.
+std::pair<std::size_t, std::uint32_t> leadByte(std::uint8_t lead) {
+    if (lead < 0x80) {
+        return {1, lead};
+    }
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        return {2, lead & 0x1Fu};
+    }
+    if (lead >= 0xE0 && lead <= 0xEF) {
+        return {3, lead & 0x0Fu};
+    }
+    if (lead >= 0xF0 && lead <= 0xF4) {
+        return {4, lead & 0x07u};
+    }
+    return {0, 0};
+}
+
 bool isValidUtf8(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size()) {
-        const auto lead = static_cast<std::uint8_t>(text[i]);
-        std::size_t length = 0;
-        std::uint32_t codePoint = 0;
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-            codePoint = lead & 0x1Fu;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            codePoint = lead & 0x0Fu;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            codePoint = lead & 0x07u;
-        } else {
-            return false;
-        }
-        if (i + length > text.size()) {
+        auto [length, codePoint] = leadByte(static_cast<std::uint8_t>(text[i]));
+        if (length == 0 || i + length > text.size()) {
             return false;
         }
         for (std::size_t k = 1; k < length; ++k) {
@@ -120,9 +121,9 @@ bool entersNumber(std::optional<Command> command) {
 }
 
 bool allFinite(const CalculatorState& s) {
-    return std::isfinite(s.entryValue.toDouble()) && std::isfinite(s.accumulator.toDouble()) &&
-           std::isfinite(s.digitMantissa) && std::isfinite(s.resultValue) &&
-           std::isfinite(s.perShareFee.toDouble());
+    return std::isfinite(s.operation.entryValue.toDouble()) &&
+           std::isfinite(s.operation.accumulator.toDouble()) &&
+           std::isfinite(s.entry.digitMantissa) && std::isfinite(s.operation.resultValue);
 }
 
 bool sameDisplay(const RecordingDisplay& a, const RecordingDisplay& b) {
@@ -193,7 +194,7 @@ SequenceResult runSequence(std::span<const std::uint8_t> bytes) {
             const Outcome outcome = performCatching(operation, calculator);
             ++result.engineCalls;
             auto broken = brokenStep(before, calculator, outcome);
-            if (!broken && !outcome.failure && !calculator.state.functionMode &&
+            if (!broken && !outcome.failure && !calculator.state.trading.functionMode &&
                 entersNumber(commandOf(operation))) {
                 broken = brokenShownNumber(calculator.state, calculator.display.mainText);
             }

@@ -65,9 +65,9 @@ TEST(SequenceRunnerTest, StepChecksCatchBrokenSteps) {
         {"foreign exception", [](auto&, auto& o) { o.foreignException = "std::bad_alloc"; }},
         {"cut UTF-8", [](auto& c, auto&) { c.display.mainText = "\xe4\xb8"; }},
         {"infinity shown", [](auto& c, auto&) { c.display.inputText = "inf"; }},
-        {"NaN held", [](auto& c, auto&) { c.state.resultValue = std::nanf(""); }},
+        {"NaN held", [](auto& c, auto&) { c.state.operation.resultValue = std::nan(""); }},
         {"infinite operand",
-         [](auto& c, auto&) { c.state.accumulator = CalcValue::float64(HUGE_VAL); }},
+         [](auto& c, auto&) { c.state.operation.accumulator = CalcValue::float64(HUGE_VAL); }},
         {"text written before failing",
          [](auto& c, auto& o) {
              c.display.mainText += "1";

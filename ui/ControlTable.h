@@ -8,8 +8,9 @@
 
 namespace zorvane::ui {
 
-// The layout was drawn in twips; at 96 dots per inch fifteen of them make one
-// logical pixel.
+// The layout is kept in twips, the unit it was first drawn in: a twip is a
+// twentieth of a typographic point, 1/1440 inch, so at 96 dots per inch
+// fifteen of them make one logical pixel.
 inline constexpr int kTwipsPerPixel = 15;
 
 // The window's client area in pixels (5160 x 4935 twips).

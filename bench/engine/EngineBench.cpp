@@ -10,6 +10,8 @@
 namespace {
 
 const std::string k38Zeros(38, '0');
+// 3 and 38 zeros as the 32-bit mantissa holds it.
+const std::string kHeld39Digits = "299999959984956368474463146386642698240";
 
 enum class Shown { Main, Input };
 
@@ -41,6 +43,6 @@ BENCHMARK_CAPTURE(pressKeys, sell_off, std::string("S10="), Shown::Main,
                   "保守出货:13.75  标准出货:16.18");
 BENCHMARK_CAPTURE(pressKeys, round_trip_cost, std::string("K10=1000="), Shown::Main,
                   "高抛成本:10.06 接回成本:9.94 ");
-BENCHMARK_CAPTURE(pressKeys, entry_39_digits, "C3" + k38Zeros, Shown::Main, "3" + k38Zeros);
+BENCHMARK_CAPTURE(pressKeys, entry_39_digits, "C3" + k38Zeros, Shown::Main, kHeld39Digits);
 BENCHMARK_CAPTURE(pressKeys, entry_39_digits_in_function, "R3" + k38Zeros, Shown::Input,
-                  "2.99999959984956E+38");
+                  kHeld39Digits);

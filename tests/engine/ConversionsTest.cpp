@@ -8,7 +8,6 @@
 #include "CalcError.h"
 #include "CalcValueCompare.h"
 #include "NumberText.h"
-#include "Rounding.h"
 
 using namespace zorvane;
 
@@ -171,6 +170,12 @@ TEST(NumberInFull, ReadsBackEveryShownNumber) {
     EXPECT_EQ(numberInFull("1.234568E+07"), 12345680.0);
     EXPECT_EQ(numberInFull("  100 "), 100.0);
     EXPECT_EQ(numberInFull("-100"), -100.0);
+    // Numbers as typed into the input box.
+    EXPECT_EQ(numberInFull("100."), 100.0);
+    EXPECT_EQ(numberInFull("0100"), 100.0);
+    EXPECT_EQ(numberInFull("12.50"), 12.5);
+    EXPECT_EQ(numberInFull("-12.30"), -12.3);
+    EXPECT_EQ(numberInFull("0."), 0.0);
 }
 
 TEST(NumberInFull, TextThatIsNotWhollyANumberIsATypeMismatch) {
@@ -206,23 +211,17 @@ TEST(RoundHalfEven, OnlyAnExactHalfIsATie) {
     }
 }
 
-TEST(RoundHalfEven, Rounds32BitFloatsIn32Bits) {
-    const float third = 1.0f / 3.0f;
-    EXPECT_EQ(roundHalfEven(third, 3), 0.333f);
-    EXPECT_EQ(numericText(roundHalfEven(third, 3)), "0.333");
-    EXPECT_EQ(roundHalfEven(0.0625f, 3), 0.062f);
-}
-
-TEST(ToFloat32, RoundsToNearestAndOverflowsBeyondTheRange) {
-    EXPECT_EQ(toFloat32(16777217.0), 16777216.0f);
-    EXPECT_EQ(toFloat32(16777219.0), 16777220.0f);
-    EXPECT_EQ(toFloat32(12345.678), 12345.677734375f);
-    EXPECT_EQ(toFloat32(3.4028235e38), std::numeric_limits<float>::max());
-    EXPECT_EQ(failureOf([] { toFloat32(3.5e38); }), CalcFailure::Overflow);
-    EXPECT_EQ(failureOf([] { toFloat32(-1e39); }), CalcFailure::Overflow);
+TEST(NearestFloat32, RoundsToNearestAndFailsBeyondTheRange) {
+    EXPECT_EQ(nearestFloat32(16777217.0), 16777216.0f);
+    EXPECT_EQ(nearestFloat32(16777219.0), 16777220.0f);
+    EXPECT_EQ(nearestFloat32(12345.678), 12345.677734375f);
+    EXPECT_EQ(nearestFloat32(3.4028235e38), std::numeric_limits<float>::max());
+    EXPECT_FALSE(nearestFloat32(3.5e38));
+    EXPECT_FALSE(nearestFloat32(-1e39));
     // Just below the halfway point to the next power of two still rounds down.
-    EXPECT_EQ(toFloat32(std::nextafter(0x1.ffffffp127, 0.0)), std::numeric_limits<float>::max());
-    EXPECT_EQ(failureOf([] { toFloat32(0x1.ffffffp127); }), CalcFailure::Overflow);
+    EXPECT_EQ(nearestFloat32(std::nextafter(0x1.ffffffp127, 0.0)),
+              std::numeric_limits<float>::max());
+    EXPECT_FALSE(nearestFloat32(0x1.ffffffp127));
 }
 
 TEST(CalcValueArithmetic, DividesAndFailsLikeTheCalculator) {

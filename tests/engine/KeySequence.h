@@ -29,6 +29,24 @@ inline void expectTextsAfterEachKey(const KeySequence& row, Shown shown) {
     }
 }
 
+// Whether two calculators show the same after each key of a probe that
+// uses every kind of button: what a reset must leave behind.
+inline void expectSameAfterProbe(KeyDriver tested, KeyDriver fresh) {
+    const std::string probe = "12+3==~4=1/3=*3=.5-=R2=1=S3=K4=5==";
+    for (std::size_t i = 0; i <= probe.size(); ++i) {
+        const std::string keys = probe.substr(0, i);
+        EXPECT_EQ(tested.display.mainText, fresh.display.mainText) << "probe keys " << keys;
+        EXPECT_EQ(tested.display.inputText, fresh.display.inputText) << "probe keys " << keys;
+        EXPECT_EQ(tested.display.inputVisible, fresh.display.inputVisible) << "probe keys " << keys;
+        EXPECT_EQ(tested.display.mainAlignment, fresh.display.mainAlignment)
+            << "probe keys " << keys;
+        if (i < probe.size()) {
+            tested.press(probe[i]);
+            fresh.press(probe[i]);
+        }
+    }
+}
+
 // Runs keys and returns the failure they end in; fails the test if none.
 inline zorvane::CalcFailure failureAfter(KeyDriver& driver, const std::string& keys) {
     try {

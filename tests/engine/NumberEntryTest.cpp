@@ -7,49 +7,74 @@
 
 #include "KeySequence.h"
 #include "ShownNumber.h"
+#include "UserTexts.h"
 
 using namespace zorvane;
 
 // In normal mode the main display shows the number exactly as the calculator
 // holds it: the kept 32-bit mantissa, the point once, the zeros typed after
 // it, and the sign the number keeps.
+const KeySequence kNormalModeRows[] = {
+    {"C12.5", {"", "1", "12", "12.", "12.5"}},
+    {"C12..5", {"", "1", "12", "12.", "12.", "12.5"}},
+    {"C007", {"", "0", "0", "7"}},
+    {"C.5", {"", "0.", "0.5"}},
+    {"C.050", {"", "0.", "0.0", "0.05", "0.050"}},
+    {"C12.50~~", {"", "1", "12", "12.", "12.5", "12.50", "-12.50", " 12.50"}},
+    {"C12~3", {"", "1", "12", "-12", "-123"}},
+    {"C12~3~4", {"", "1", "12", "-12", "-123", " 123", " 1234"}},
+    {"C~", {"", " 0"}},
+    {"C~5", {"", " 0", " 5"}},
+    {"C0~", {"", "0", " 0"}},
+    {"C.5~", {"", "0.", "0.5", "-0.5"}},
+    {"C16777217", {"", "1", "16", "167", "1677", "16777", "167772", "1677721", "16777216"}},
+    {"C123456789",
+     {"", "1", "12", "123", "1234", "12345", "123456", "1234567", "12345678", "123456792"}},
+    {"C12=3", {"", "1", "12", "12", "3"}},
+    {"C12+3~4", {"", "1", "12", " 12+", " 12+3", "-3", "-34"}},
+    {"C2+~.5", {"", "2", " 2+", "-2", " 0.", "-0.5"}},
+    // The kept 32-bit mantissa: 16777219 is held as 16777220, 1234567890
+    // as 1234567936, 3.14159265 as 3.14159264.
+    {"C16777219", {"", "1", "16", "167", "1677", "16777", "167772", "1677721", "16777220"}},
+    {"C1234567890",
+     {"", "1", "12", "123", "1234", "12345", "123456", "1234567", "12345678", "123456792",
+      "1234567936"}},
+    {"C3.14159265",
+     {"", "3", "3.", "3.1", "3.14", "3.141", "3.1415", "3.14159", "3.141592", "3.1415926",
+      "3.14159264"}},
+    {"C12345.678",
+     {"", "1", "12", "123", "1234", "12345", "12345.", "12345.6", "12345.67", "12345.678"}},
+    {"C0.1", {"", "0", "0.", "0.1"}},
+    {"C1.", {"", "1", "1."}},
+    {"C2+3=~4", {"", "2", " 2+", " 2+3", "5", "-3", "-4"}},
+    {"C2+3=.5", {"", "2", " 2+", " 2+3", "5", "0.", "0.5"}},
+    // The point stays set for the rest of the number: later digits are decimals.
+    {"C12.5~5", {"", "1", "12", "12.", "12.5", "-12.5", "-12.55"}},
+};
+
 TEST(NumberEntry, NormalModeShowsTheNumberHeld) {
-    const KeySequence rows[] = {
-        {"C12.5", {"", "1", "12", "12.", "12.5"}},
-        {"C12..5", {"", "1", "12", "12.", "12.", "12.5"}},
-        {"C007", {"", "0", "0", "7"}},
-        {"C.5", {"", "0.", "0.5"}},
-        {"C.050", {"", "0.", "0.0", "0.05", "0.050"}},
-        {"C12.50~~", {"", "1", "12", "12.", "12.5", "12.50", "-12.50", " 12.50"}},
-        {"C12~3", {"", "1", "12", "-12", "-123"}},
-        {"C12~3~4", {"", "1", "12", "-12", "-123", " 123", " 1234"}},
-        {"C~", {"", " 0"}},
-        {"C~5", {"", " 0", " 5"}},
-        {"C0~", {"", "0", " 0"}},
-        {"C.5~", {"", "0.", "0.5", "-0.5"}},
-        {"C16777217", {"", "1", "16", "167", "1677", "16777", "167772", "1677721", "16777216"}},
-        {"C123456789",
-         {"", "1", "12", "123", "1234", "12345", "123456", "1234567", "12345678", "123456792"}},
-        {"C12=3", {"", "1", "12", "12", "3"}},
-        {"C12+3~4", {"", "1", "12", " 12+", " 12+3", "-3", "-34"}},
-        {"C2+~.5", {"", "2", " 2+", "-2", " 0.", "-0.5"}},
-    };
-    for (const auto& row : rows) {
+    for (const auto& row : kNormalModeRows) {
         expectTextsAfterEachKey(row, Shown::Main);
     }
 }
 
-TEST(NumberEntry, TradingModeShowsTheValueInTheInputBox) {
+// In a trading function the input box shows the price as typed, with the
+// kept 32-bit mantissa: the point and the zeros after it show at once.
+TEST(NumberEntry, TradingModeShowsThePriceAsTypedInTheInputBox) {
     const KeySequence rows[] = {
-        {"R12.5", {"", "1", "12", "12", "12.5"}},
-        {"R1.05", {"", "1", "1", "1", "1.05"}},
-        {"R.5", {"", "0", "0.5"}},
-        {"R1..5", {"", "1", "1", "1", "1.5"}},
+        {"R12.5", {"", "1", "12", "12.", "12.5"}},
+        {"R10.", {"", "1", "10", "10."}},
+        {"R12.30~", {"", "1", "12", "12.", "12.3", "12.30", "-12.30"}},
+        {"R.05", {"", "0.", "0.0", "0.05"}},
+        {"R1.05", {"", "1", "1.", "1.0", "1.05"}},
+        {"R.5", {"", "0.", "0.5"}},
+        {"R1..5", {"", "1", "1.", "1.", "1.5"}},
+        {"R007", {"", "0", "0", "7"}},
         {"R16777217", {"", "1", "16", "167", "1677", "16777", "167772", "1677721", "16777216"}},
         {"R1234567890",
          {"", "1", "12", "123", "1234", "12345", "123456", "1234567", "12345678", "123456792",
           "1234567936"}},
-        {"R.00001", {"", "0", "0", "0", "0", "0", "1E-05"}},
+        {"R.00001", {"", "0.", "0.0", "0.00", "0.000", "0.0000", "0.00001"}},
         {"R12~3~", {"", "1", "12", "-12", "-123", "123"}},
         {"R~5", {"", "0", "5"}},
         {"R20=~", {"", "2", "20", "", "-20"}},
@@ -59,102 +84,72 @@ TEST(NumberEntry, TradingModeShowsTheValueInTheInputBox) {
     }
 }
 
+// A price typed into a trading function leaves the main display with its
+// prompt, and the calculator's last result at 0, as an operator then shows.
+// The price stays the function's input: equals takes it, and after an
+// operator it is the right-hand operand.
 TEST(NumberEntry, TradingModeLeavesTheMainDisplayAndResultAlone) {
     KeyDriver driver;
     driver.press("R12.5~");
-    EXPECT_EQ(driver.display.mainText, "输入相对顶点价格：             ");
+    EXPECT_EQ(driver.display.mainText, texts::kPeakPrompt);
     EXPECT_EQ(driver.display.mainKind, TextKind::Prompt);
-    EXPECT_EQ(driver.state.resultValue, 0.0f);
-    EXPECT_EQ(driver.state.entryValue, CalcValue::float64(-12.5));
-    EXPECT_TRUE(driver.state.functionMode);
-    EXPECT_EQ(driver.state.opCode, OpCode::Rebound);
+    const KeyDriver typed = driver;
+    driver.press("+");
+    EXPECT_EQ(driver.display.mainText, " 0+");
+    driver.press("=");
+    EXPECT_EQ(driver.display.mainText, "-12.5");
+    driver = typed;
+    driver.press("=");
+    EXPECT_EQ(driver.display.mainText, texts::kBottomPrompt);
 }
 
-struct EntryFields {
-    std::string keys;
-    float digitMantissa;
-    int fractionDigits;
-    bool decimalMode;
-    double entryValue;
-    float resultValue;
-};
-
-TEST(NumberEntry, ValueFieldsAfterTyping) {
-    const EntryFields rows[] = {
-        {"C12.5", 125.0f, 1, true, 12.5, 12.5f},
-        {"C12..5", 125.0f, 1, true, 12.5, 12.5f},
-        {"C007", 7.0f, 0, false, 7.0, 7.0f},
-        {"C.5", 5.0f, 1, true, 0.5, 0.5f},
-        {"C0.1", 1.0f, 1, true, 0.1, 0.1f},
-        {"C16777217", 16777216.0f, 0, false, 16777216.0, 16777216.0f},
-        {"C1234567890", 1234567936.0f, 0, false, 1234567936.0, 1234567936.0f},
-        {"C3.14159265", 314159264.0f, 8, true, 3.14159264, 3.1415927410125732f},
-        {"C12345.678", 12345678.0f, 3, true, 12345.678, 12345.677734375f},
-        {"C12.5~", 125.0f, 1, true, -12.5, -12.5f},
-        {"C12~3", 123.0f, 0, false, -123.0, -123.0f},
-        {"C12~3~4", 1234.0f, 0, false, 1234.0, 1234.0f},
-        {"C2+3=~4", 4.0f, 0, false, -4.0, -4.0f},
-        {"C1.", 1.0f, 0, true, 1.0, 1.0f},
-        {"C2+3=.", 0.0f, 0, true, 0.0, 0.0f},
-    };
-    for (const auto& row : rows) {
-        KeyDriver driver;
-        driver.press(row.keys);
-        SCOPED_TRACE("keys " + row.keys);
-        EXPECT_EQ(driver.state.digitMantissa, row.digitMantissa);
-        EXPECT_EQ(driver.state.fractionDigits, row.fractionDigits);
-        EXPECT_EQ(driver.state.decimalMode, row.decimalMode);
-        EXPECT_EQ(driver.state.entryValue, CalcValue::float64(row.entryValue));
-        EXPECT_EQ(driver.state.resultValue, row.resultValue);
-    }
-}
-
+// The mantissa may grow to the largest finite 32-bit float: 3 and 38 zeros
+// are held as the float nearest to them; one digit more than that fails and
+// changes nothing, not even the point's place (the sign change shows it).
 TEST(NumberEntry, MantissaReachesTheLargestFloatAndFailsBeyondIt) {
     KeyDriver accepted;
     accepted.press("C3" + std::string(38, '0'));
-    // Rounded to 32 bits after every digit, so close to but not exactly 3E+38.
-    EXPECT_GT(accepted.state.digitMantissa, 2.9e38f);
-    EXPECT_LT(accepted.state.digitMantissa, 3.1e38f);
+    EXPECT_EQ(accepted.display.mainText, "299999959984956368474463146386642698240");
 
     KeyDriver refused;
     refused.press("C4" + std::string(37, '0'));
-    const float before = refused.state.digitMantissa;
     const std::string textBefore = refused.display.mainText;
     EXPECT_EQ(failureAfter(refused, "0"), CalcFailure::FloatingPoint);
-    EXPECT_EQ(refused.state.digitMantissa, before);
     EXPECT_EQ(refused.display.mainText, textBefore);
+    refused.press("~");
+    EXPECT_EQ(refused.display.mainText, "-" + textBefore);
     // The calculator goes on: reset and a new number work.
     refused.press("C7");
     EXPECT_EQ(refused.display.mainText, "7");
+
+    KeyDriver afterPoint;
+    afterPoint.press("C3" + std::string(37, '0') + ".1");
+    const std::string pointBefore = afterPoint.display.mainText;
+    EXPECT_EQ(failureAfter(afterPoint, "0"), CalcFailure::FloatingPoint);
+    EXPECT_EQ(afterPoint.display.mainText, pointBefore);
+    afterPoint.press("~");
+    EXPECT_EQ(afterPoint.display.mainText, "-" + pointBefore);
 }
 
-TEST(NumberEntry, ARefusedDigitAfterThePointCountsNoDecimal) {
+// The count of decimals stops at 32767: the next digit, even a zero, fails.
+TEST(NumberEntry, FractionDigitCountOverflowsWithoutChangingAnything) {
     KeyDriver driver;
-    driver.press("C3" + std::string(37, '0') + ".1");
+    driver.press("C.");
+    for (int i = 0; i < 32767; ++i) {
+        driver.press('0');
+    }
     const std::string textBefore = driver.display.mainText;
-    const CalcValue entryBefore = driver.state.entryValue;
-    EXPECT_EQ(failureAfter(driver, "0"), CalcFailure::FloatingPoint);
-    EXPECT_EQ(driver.state.fractionDigits, 1);
-    EXPECT_EQ(driver.state.entryValue, entryBefore);
+    ASSERT_EQ(textBefore.size(), 32769U);
+    EXPECT_EQ(failureAfter(driver, "5"), CalcFailure::Overflow);
+    EXPECT_EQ(failureAfter(driver, "0"), CalcFailure::Overflow);
     EXPECT_EQ(driver.display.mainText, textBefore);
 }
 
-TEST(NumberEntry, FractionDigitCountOverflowsWithoutChangingAnything) {
-    KeyDriver driver;
-    driver.press("C1.");
-    driver.state.fractionDigits = 32767;
-    EXPECT_EQ(failureAfter(driver, "5"), CalcFailure::Overflow);
-    EXPECT_EQ(driver.state.fractionDigits, 32767);
-    EXPECT_EQ(driver.state.digitMantissa, 1.0f);
-    EXPECT_EQ(driver.display.mainText, "1.");
-}
-
 // 10^309 is beyond the 64-bit range: zeros may go on, any other digit there
-// is refused rather than held as 0.
+// is refused rather than held as 0, and the number keeps its 308 decimals.
 TEST(NumberEntry, ADigitAtThe309thDecimalIsRefused) {
     KeyDriver zeros;
     zeros.press("C." + std::string(400, '0'));
-    EXPECT_EQ(zeros.state.fractionDigits, 400);
     EXPECT_EQ(zeros.display.mainText, "0." + std::string(400, '0'));
 
     for (const std::string& keys : {"C." + std::string(308, '0') + "1",
@@ -162,16 +157,16 @@ TEST(NumberEntry, ADigitAtThe309thDecimalIsRefused) {
         KeyDriver driver;
         driver.press(keys.substr(0, keys.size() - 1));
         const std::string textBefore = driver.display.mainText;
-        const CalcValue entryBefore = driver.state.entryValue;
         EXPECT_EQ(failureAfter(driver, keys.substr(keys.size() - 1)), CalcFailure::Overflow);
-        EXPECT_EQ(driver.state.fractionDigits, 308);
-        EXPECT_EQ(driver.state.entryValue, entryBefore);
         EXPECT_EQ(driver.display.mainText, textBefore);
+        driver.press("~");
+        const char sign = textBefore.find('5') == std::string::npos ? ' ' : '-';
+        EXPECT_EQ(driver.display.mainText, sign + textBefore);
     }
 
     KeyDriver smallest;
     smallest.press("R." + std::string(307, '0') + "1");
-    EXPECT_EQ(smallest.display.inputText, "1E-308");
+    EXPECT_EQ(smallest.display.inputText, "0." + std::string(307, '0') + "1");
 }
 
 // The input box shows while a trading function takes a number into it, and
@@ -230,21 +225,18 @@ TEST(NumberEntry, TheNumberShownIsTheNumberHeld) {
     EXPECT_GT(checked, 40000);
 }
 
-TEST(NumberEntry, SignChangeRightAfterResetKeepsIntegerZero) {
-    KeyDriver driver;
-    driver.press("C~");
-    EXPECT_EQ(driver.state.entryValue, CalcValue::int16(0));
-    EXPECT_EQ(driver.state.resultValue, 0.0f);
-    driver.press("~");
-    EXPECT_EQ(driver.display.mainText, " 0");
-}
-
-TEST(NumberEntry, SignChangeAtCreationTurnsEmptyIntoIntegerZero) {
-    KeyDriver driver;
-    ASSERT_EQ(driver.state.entryValue.kind(), CalcValue::Kind::Empty);
-    driver.press("~");
-    EXPECT_EQ(driver.state.entryValue, CalcValue::int16(0));
-    EXPECT_EQ(driver.display.mainText, " 0");
+// The sign change of no number at all shows " 0", and keeps the integer 0
+// of a reset (an empty value at start-up becomes one). No text tells the
+// kinds of zero apart, so this reads the value.
+TEST(NumberEntry, SignChangeOfNoNumberKeepsIntegerZero) {
+    for (const std::string keys : {"C~", "~", "C~~"}) {
+        KeyDriver driver;
+        driver.press(keys);
+        EXPECT_EQ(driver.display.mainText, " 0") << keys;
+        EXPECT_EQ(driver.state.operation.entryValue, CalcValue::int16(0)) << keys;
+        driver.press("+");
+        EXPECT_EQ(driver.display.mainText, " 0+") << keys;
+    }
 }
 
 TEST(NumberEntry, EveryKeyMovesTheFocusToEquals) {

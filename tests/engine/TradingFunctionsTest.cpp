@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <span>
 #include <string>
 
 #include "KeySequence.h"
@@ -8,65 +9,91 @@
 using namespace zorvane;
 using namespace texts;
 
+// Each prompt as shown ends in a full-width colon and 13 blanks.
 TEST(TradingFunctions, PromptsEndInAFullWidthColonAndThirteenBlanks) {
-    for (const std::string* prompt : {&kPeakPrompt, &kBottomPrompt, &kConcentrationPrompt,
-                                      &kSharePricePrompt, &kShareCountPrompt}) {
-        const std::string tail = "：" + std::string(13, ' ');
-        ASSERT_GE(prompt->size(), tail.size());
-        EXPECT_EQ(prompt->substr(prompt->size() - tail.size()), tail);
+    const std::string tail = "：" + std::string(13, ' ');
+    for (const std::string keys : {"R", "R1=", "P", "P1=", "S", "K", "K1="}) {
+        KeyDriver driver;
+        driver.press(keys);
+        const std::string& prompt = driver.display.mainText;
+        ASSERT_GT(prompt.size(), tail.size()) << keys;
+        EXPECT_EQ(prompt.substr(prompt.size() - tail.size()), tail) << keys;
     }
 }
 
+// A function button discards a pending addition and a round waiting for its
+// second input, shows the first prompt right-aligned over the empty input
+// box, and starts the function's first step.
 TEST(TradingFunctions, ButtonResetsAndShowsTheFirstPrompt) {
     struct Row {
         char button;
-        OpCode code;
         const std::string& prompt;
+        std::string afterEquals;
     };
     const Row rows[] = {
-        {'R', OpCode::Rebound, kPeakPrompt},
-        {'P', OpCode::Pullback, kPeakPrompt},
-        {'S', OpCode::SellOff, kConcentrationPrompt},
-        {'K', OpCode::Cost, kSharePricePrompt},
+        {'R', kPeakPrompt, kBottomPrompt},
+        {'P', kPeakPrompt, kBottomPrompt},
+        {'S', kConcentrationPrompt, "保守出货:0  标准出货:0"},
+        {'K', kSharePricePrompt, kShareCountPrompt},
     };
     for (const auto& row : rows) {
         KeyDriver driver;
-        driver.press("12+");  // a pending addition is discarded
-        driver.state.awaitingSecond = true;
-        driver.display.mainAlignment = Alignment::Centre;
-        driver.state.inputText = driver.display.inputText = "99";
+        driver.press("R20=10==12+");  // centred, waiting for a bottom price, adding
         const int focusBefore = driver.display.focusEqualsCalls;
         driver.press(row.button);
         SCOPED_TRACE(row.button);
-        EXPECT_EQ(driver.state.opCode, row.code);
-        EXPECT_TRUE(driver.state.functionMode);
-        EXPECT_FALSE(driver.state.awaitingSecond);
-        EXPECT_EQ(driver.state.accumulator, CalcValue::int16(0));
-        EXPECT_EQ(driver.state.entryValue, CalcValue::int16(0));
         EXPECT_EQ(driver.display.mainText, row.prompt);
         EXPECT_EQ(driver.display.mainKind, TextKind::Prompt);
         EXPECT_EQ(driver.display.mainAlignment, Alignment::Right);
         EXPECT_TRUE(driver.display.inputVisible);
         EXPECT_EQ(driver.display.inputText, "");
         EXPECT_GT(driver.display.focusEqualsCalls, focusBefore);
+        KeyDriver calculating = driver;
+        driver.press('=');
+        EXPECT_EQ(driver.display.mainText, row.afterEquals);
+        // Both operands are the 0 of a reset.
+        calculating.press("+=");
+        EXPECT_EQ(calculating.display.mainText, "0");
+    }
+}
+
+struct ResultRow {
+    std::string keys;
+    std::string result;
+};
+
+// The result centred in the main display, the input box hidden.
+void expectResults(std::span<const ResultRow> rows) {
+    for (const auto& row : rows) {
+        KeyDriver driver;
+        driver.press(row.keys);
+        SCOPED_TRACE("keys " + row.keys);
+        EXPECT_EQ(driver.display.mainText, row.result);
+        EXPECT_EQ(driver.display.mainKind, TextKind::Result);
+        EXPECT_EQ(driver.display.mainAlignment, Alignment::Centre);
+        EXPECT_FALSE(driver.display.inputVisible);
     }
 }
 
 TEST(TradingFunctions, ResultTexts) {
-    struct Row {
-        std::string keys;
-        std::string result;
-    };
-    const Row rows[] = {
+    const ResultRow rows[] = {
         {"R20=10=", "标准反弹:13.75 中级反弹:15 "},
         {"R11=10=", "标准反弹:10.38 中级反弹:10.5 "},
         {"R10.25=10=", "标准反弹:10.09 中级反弹:10.12 "},
         {"R==", "标准反弹:0 中级反弹:0 "},
+        {"R20.=10.0=", "标准反弹:13.75 中级反弹:15 "},
+        {"R.=.=", "标准反弹:0 中级反弹:0 "},
         {"P20=10=", "标准回调:13.82 保守回调:15 "},
         {"P10=20=", "标准回调:16.18 保守回调:15 "},
         {"S10=", "保守出货:13.75  标准出货:16.18"},
         {"S8=", "保守出货:11  标准出货:12.94"},
         {"S=", "保守出货:0  标准出货:0"},
+    };
+    expectResults(rows);
+}
+
+TEST(TradingFunctions, CostResultTexts) {
+    const ResultRow rows[] = {
         {"K10=1000=", "高抛成本:10.06 接回成本:9.94 "},
         {"K10=100=", "高抛成本:10.14 接回成本:9.86 "},
         {"K=100=", "高抛成本:0.12 接回成本:-0.12 "},
@@ -89,17 +116,13 @@ TEST(TradingFunctions, ResultTexts) {
         {"R20~=10=", "标准反弹:-1.25 中级反弹:-5 "},
         {"S12~3=", "保守出货:-169.12  标准出货:-199.01"},
         {"K10~=100=", "高抛成本:-9.9 接回成本:-10.1 "},
+        // Prices and share counts as the box shows them typed.
+        {"K10.=100.=", "高抛成本:10.14 接回成本:9.86 "},
+        {"K12.30=100=", "高抛成本:12.44 接回成本:12.16 "},
+        {"K10=0100=", "高抛成本:10.14 接回成本:9.86 "},
+        {"K10=12.50=", "高抛成本:10.98 接回成本:9.02 "},
     };
-    for (const auto& row : rows) {
-        KeyDriver driver;
-        driver.press(row.keys);
-        SCOPED_TRACE("keys " + row.keys);
-        EXPECT_EQ(driver.display.mainText, row.result);
-        EXPECT_EQ(driver.display.mainKind, TextKind::Result);
-        EXPECT_EQ(driver.display.mainAlignment, Alignment::Centre);
-        EXPECT_FALSE(driver.display.inputVisible);
-        EXPECT_FALSE(driver.state.awaitingSecond);
-    }
+    expectResults(rows);
 }
 
 TEST(TradingFunctions, SecondPromptTakesTheFirstInput) {
@@ -107,11 +130,12 @@ TEST(TradingFunctions, SecondPromptTakesTheFirstInput) {
         std::string keys;
         const std::string& prompt;
         bool inputVisible;
+        std::string result;
     };
     const Row rows[] = {
-        {"R20=", kBottomPrompt, true},
-        {"P20=", kBottomPrompt, true},
-        {"K20=", kShareCountPrompt, true},
+        {"R20=", kBottomPrompt, true, "标准反弹:13.75 中级反弹:15 "},
+        {"P20=", kBottomPrompt, true, "标准回调:13.82 保守回调:15 "},
+        {"K20=", kShareCountPrompt, true, "高抛成本:21.24 接回成本:18.76 "},
     };
     for (const auto& row : rows) {
         KeyDriver driver;
@@ -122,8 +146,9 @@ TEST(TradingFunctions, SecondPromptTakesTheFirstInput) {
         EXPECT_EQ(driver.display.mainAlignment, Alignment::Right);
         EXPECT_EQ(driver.display.inputVisible, row.inputVisible);
         EXPECT_EQ(driver.display.inputText, "");
-        EXPECT_EQ(driver.state.firstInput, "20");
-        EXPECT_TRUE(driver.state.awaitingSecond);
+        // The next equals computes from the 20 taken.
+        driver.press("10=");
+        EXPECT_EQ(driver.display.mainText, row.result);
     }
 }
 
@@ -131,7 +156,6 @@ TEST(TradingFunctions, RepeatedRoundStartsFromTheInputBox) {
     KeyDriver rebound;
     rebound.press("R20=10=");
     rebound.press('=');
-    EXPECT_EQ(rebound.state.firstInput, "10");
     EXPECT_EQ(rebound.display.mainText, kBottomPrompt);
     EXPECT_EQ(rebound.display.mainAlignment, Alignment::Centre);
     EXPECT_TRUE(rebound.display.inputVisible);
@@ -144,7 +168,6 @@ TEST(TradingFunctions, RepeatedRoundStartsFromTheInputBox) {
     EXPECT_EQ(typedAfterResult.display.inputText, "30");
     EXPECT_TRUE(typedAfterResult.display.inputVisible);
     typedAfterResult.press("=");
-    EXPECT_EQ(typedAfterResult.state.firstInput, "30");
     typedAfterResult.press("10=");
     EXPECT_EQ(typedAfterResult.display.mainText, "标准反弹:17.5 中级反弹:20 ");
 
@@ -166,9 +189,10 @@ TEST(TradingFunctions, SellOffRepeatsOnEveryEquals) {
     EXPECT_FALSE(driver.display.inputVisible);
     driver.press("8=");
     EXPECT_EQ(driver.display.mainText, "保守出货:11  标准出货:12.94");
-    EXPECT_EQ(driver.state.opCode, OpCode::SellOff);
-    EXPECT_FALSE(driver.state.awaitingSecond);
-    EXPECT_EQ(driver.state.firstInput, "8");
+    driver.press("=");
+    EXPECT_EQ(driver.display.mainText, "保守出货:11  标准出货:12.94");
+    driver.press("10.25=");
+    EXPECT_EQ(driver.display.mainText, "保守出货:14.09  标准出货:16.58");
 }
 
 TEST(TradingFunctions, CostFailuresStopBeforeTheResult) {
@@ -185,8 +209,7 @@ TEST(TradingFunctions, CostFailuresStopBeforeTheResult) {
     };
     for (const auto& row : rows) {
         KeyDriver driver;
-        driver.press("K5=1000=");  // an earlier result leaves its fee per share
-        const CalcValue feeBefore = driver.state.perShareFee;
+        driver.press("K5=1000=");
         driver.press(row.keys);
         const std::string inputBefore = driver.display.inputText;
         SCOPED_TRACE("keys " + row.keys.substr(0, 12));
@@ -195,9 +218,6 @@ TEST(TradingFunctions, CostFailuresStopBeforeTheResult) {
         EXPECT_EQ(driver.display.mainAlignment, Alignment::Centre);
         EXPECT_EQ(driver.display.inputText, inputBefore);
         EXPECT_TRUE(driver.display.inputVisible);
-        EXPECT_TRUE(driver.state.awaitingSecond);
-        EXPECT_EQ(driver.state.secondInput, inputBefore);
-        EXPECT_EQ(driver.state.perShareFee, feeBefore);
         // Typing the number of shares and pressing equals again works.
         driver.press("100=");
         EXPECT_EQ(driver.display.mainText, "高抛成本:10.14 接回成本:9.86 ");
@@ -208,7 +228,8 @@ TEST(TradingFunctions, PendingAdditionIsDiscardedByAFunctionButton) {
     KeyDriver driver;
     driver.press("12+R20=10=");
     EXPECT_EQ(driver.display.mainText, "标准反弹:13.75 中级反弹:15 ");
-    EXPECT_EQ(driver.state.resultValue, 0.0f);
+    driver.press("+");
+    EXPECT_EQ(driver.display.mainText, " 0+");
 }
 
 TEST(TradingFunctions, EqualsDoesNotMoveTheFocus) {

@@ -7,12 +7,6 @@
 
 namespace zorvane {
 
-// Two values are the same when they are of the same kind and hold the same
-// number; the calculator itself never compares values.
-inline bool operator==(const CalcValue& a, const CalcValue& b) {
-    return a.kind() == b.kind() && a.toDouble() == b.toDouble();
-}
-
 // How GoogleTest shows a value in a failed expectation: "float32 0.3333333432674408".
 inline void PrintTo(const CalcValue& value, std::ostream* out) {
     constexpr const char* kKinds[] = {"empty", "int16", "float32", "float64"};

@@ -38,23 +38,24 @@ inline std::string_view shownNumber(std::string_view text) {
 // the rounded power of ten allows a few units in the last place, and below
 // the smallest normal 64-bit float the difference vanishes altogether. A
 // number that was not typed since it became fresh shows 15 significant
-// digits. Returns what is wrong, or nothing.
+// digits. Returns what is wrong, or nothing. It reads the number held from
+// the state: the rule is that the text and that number agree.
 inline std::optional<std::string> brokenShownNumber(const zorvane::CalculatorState& state,
                                                     const std::string& mainText) {
     const std::string_view text = shownNumber(mainText);
     const double shown = zorvane::textValue(text);
-    const double held = state.entryValue.toDouble();
+    const double held = state.operation.entryValue.toDouble();
     if (shown == held) {
         return std::nullopt;
     }
     const double difference = std::abs(shown - held);
     const double scale = std::max(std::abs(shown), std::abs(held));
-    const double allowed = !state.entryTyped ? 1e-14 * scale
-                           : state.fractionDigits > 22
+    const double allowed = !state.entry.typed ? 1e-14 * scale
+                           : state.entry.fractionDigits > 22
                                ? 4 * std::numeric_limits<double>::epsilon() * scale
                                : 0.0;
     if (difference <= allowed ||
-        (state.fractionDigits > 22 && difference < std::numeric_limits<double>::min())) {
+        (state.entry.fractionDigits > 22 && difference < std::numeric_limits<double>::min())) {
         return std::nullopt;
     }
     return "the main display ends with \"" + std::string(text.substr(0, 60)) +

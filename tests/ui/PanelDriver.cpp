@@ -85,31 +85,3 @@ void prepareApplication() {
     zorvane::ui::installFontSubstitutions();
     zorvane::ui::pinStyle();
 }
-
-namespace {
-
-QString describe(const zorvane::CalcValue& value) {
-    return QStringLiteral("%1:%2")
-        .arg(static_cast<int>(value.kind()))
-        .arg(value.toDouble(), 0, 'g', 17);
-}
-
-}  // namespace
-
-QString describe(const zorvane::CalculatorState& state) {
-    return QStringList{
-        "entry=" + describe(state.entryValue),
-        QStringLiteral("op=%1").arg(static_cast<int>(state.opCode)),
-        "acc=" + describe(state.accumulator),
-        QStringLiteral("decimal=%1").arg(state.decimalMode),
-        QStringLiteral("mantissa=%1").arg(state.digitMantissa, 0, 'g', 9),
-        QStringLiteral("fraction=%1").arg(state.fractionDigits),
-        QStringLiteral("result=%1").arg(state.resultValue, 0, 'g', 9),
-        QStringLiteral("function=%1").arg(state.functionMode),
-        QStringLiteral("second=%1").arg(state.awaitingSecond),
-        "first=" + QString::fromStdString(state.firstInput),
-        "secondInput=" + QString::fromStdString(state.secondInput),
-        "fee=" + describe(state.perShareFee),
-    }
-        .join(u' ');
-}

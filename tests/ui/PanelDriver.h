@@ -45,6 +45,3 @@ private:
 
 // Prepares the application the way the program does before its window opens.
 void prepareApplication();
-
-// All fields of the calculator state in one text, for comparisons.
-QString describe(const zorvane::CalculatorState& state);

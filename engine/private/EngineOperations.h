@@ -7,7 +7,8 @@
 namespace zorvane {
 
 // The operations behind the commands, one per kind of button, and the two
-// ways the engine shows a text. Only the engine calls them.
+// ways the engine shows a text. Only the engine calls them: press() is the
+// way in from outside.
 
 // Reset (Reset.cpp).
 void onReset(CalculatorState& state, DisplayPort& display);
@@ -16,8 +17,6 @@ void onReset(CalculatorState& state, DisplayPort& display);
 void onDigit(CalculatorState& state, DisplayPort& display, int digit);
 void onPoint(CalculatorState& state, DisplayPort& display);
 void onSignChange(CalculatorState& state, DisplayPort& display);
-// Makes the next digit or point begin a new number.
-void freshNumber(CalculatorState& state);
 
 // Arithmetic (Arithmetic.cpp): op is Add, Subtract, Multiply or Divide.
 void onOperator(CalculatorState& state, DisplayPort& display, OpCode op);
@@ -31,13 +30,13 @@ void onFunctionEquals(CalculatorState& state, DisplayPort& display);
 // The boxes show what the state holds.
 inline void showMain(CalculatorState& state, DisplayPort& display, std::string text,
                      TextKind kind) {
-    state.mainText = std::move(text);
-    display.setMainText(state.mainText, kind);
+    state.shown.mainText = std::move(text);
+    display.setMainText(state.shown.mainText, kind);
 }
 
 inline void showInput(CalculatorState& state, DisplayPort& display, std::string text) {
-    state.inputText = std::move(text);
-    display.setInputText(state.inputText);
+    state.shown.inputText = std::move(text);
+    display.setInputText(state.shown.inputText);
 }
 
 }  // namespace zorvane
