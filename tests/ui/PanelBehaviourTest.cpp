@@ -303,7 +303,6 @@ private slots:
         QTest::newRow("sell-off prompt")          << "出货" << 13.5 << 15.0;
         QTest::newRow("peak prompt")              << "反弹" << 15.0 << 15.0;
         QTest::newRow("bottom prompt")            << "回调 2 0 =" << 15.0 << 15.0;
-        QTest::newRow("price prompt")             << "成本" << 15.0 << 15.0;
         QTest::newRow("share count prompt")       << "成本 1 0 =" << 15.0 << 15.0;
         QTest::newRow("bottom prompt, centred")   << "反弹 2 0 = 1 0 = =" << 15.0 << 15.0;
         QTest::newRow("share count prompt, centred") << "成本 1 0 = 1 0 0 = =" << 15.0 << 15.0;
