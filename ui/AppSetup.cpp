@@ -10,14 +10,17 @@ namespace zorvane::ui {
 
 void installFontSubstitutions() {
     // fontconfig knows no "宋体". SimSun is the face itself where it is
-    // installed; the others are the Song/Ming faces Debian ships for
-    // Simplified Chinese (fonts-arphic-uming, fonts-arphic-gbsn00lp,
-    // fonts-noto-cjk).
+    // installed; then Debian's faces for Simplified Chinese that the package
+    // may bring, Song/Ming ones first (fonts-arphic-uming,
+    // fonts-arphic-gbsn00lp, fonts-noto-cjk), then the sans ones
+    // (fonts-noto-cjk, fonts-wqy-zenhei). Qt takes the first one installed.
     QFont::insertSubstitutions(kSongFamily, {
                                                 QStringLiteral("SimSun"),
                                                 QStringLiteral("AR PL UMing CN"),
                                                 QStringLiteral("AR PL SungtiL GB"),
                                                 QStringLiteral("Noto Serif CJK SC"),
+                                                QStringLiteral("Noto Sans CJK SC"),
+                                                QStringLiteral("WenQuanYi Zen Hei"),
                                             });
 }
 

@@ -7,7 +7,7 @@ namespace zorvane::ui {
 // The family every control is set in.
 inline const QString kSongFamily = QStringLiteral("宋体");
 
-// Maps "宋体" to Song/Ming faces that a Linux desktop actually has, so that
+// Maps "宋体" to the Chinese faces that a Linux desktop actually has, so that
 // captions and prompts never come out as boxes. Call before any window exists.
 void installFontSubstitutions();
 

@@ -16,10 +16,25 @@ namespace {
 // Sizes are tried in quarter points.
 constexpr double kSizeStep = 0.25;
 
+// Room left free between a prompt's last ink and the box over the display.
+constexpr double kGapBeforeCover = 4;
+
 // Far more characters than the box can show at its smallest size. Laying out
 // a line takes time in proportion to its length, and the engine lets a
 // number grow to 32768 characters.
 constexpr qsizetype kLongestLaidOut = 1024;
+
+// How far the ink of `text` reaches from where the text starts: the advance
+// of all but the last character, and the ink of the last one. A full-width
+// colon, say, inks only part of its width, more or less of it by face.
+double inkEnd(const QFontMetricsF& metrics, const QString& text) {
+    if (text.isEmpty()) {
+        return 0;
+    }
+    const qsizetype last = text.size() - (text.back().isLowSurrogate() ? 2 : 1);
+    return metrics.horizontalAdvance(text.left(last)) +
+           metrics.tightBoundingRect(text.mid(last)).right();
+}
 
 }  // namespace
 
@@ -32,14 +47,21 @@ DisplayBox::DisplayBox(const QFont& font, QWidget* parent) : QLineEdit(parent), 
     connect(this, &QLineEdit::textChanged, this, &DisplayBox::putBackOwnText);
 }
 
+void DisplayBox::keepPromptsLeftOf(const QWidget& cover) {
+    cover_ = &cover;
+}
+
 void DisplayBox::showText(const QString& text, View view) {
     shown_ = text;
-    const QFont font = fittingFont(text, view);
-    if (font != this->font()) {
-        setFont(font);
+    const Layout layout = layoutFor(text, view);
+    if (layout.font != font()) {
+        setFont(layout.font);
+    }
+    if (const QMargins margins(0, 0, layout.rightMargin, 0); margins != textMargins()) {
+        setTextMargins(margins);
     }
     setText(laidOutPart(text));
-    if (view == View::Start) {
+    if (view != View::End) {
         // A text wider than the box scrolls to the cursor: put it at the start.
         setCursorPosition(0);
     }
@@ -56,16 +78,33 @@ QString DisplayBox::laidOutPart(const QString& text) {
     return text.size() > kLongestLaidOut ? text.right(kLongestLaidOut) : text;
 }
 
-QFont DisplayBox::fittingFont(const QString& text, View view) {
-    QFont font = baseFont_;
-    if (view != View::Start) {
-        return font;
+DisplayBox::Layout DisplayBox::layoutFor(const QString& text, View view) {
+    if (view == View::End) {
+        return {baseFont_, 0};
     }
     const QString visible = withoutTrailingBlanks(text);
-    const double room = textRoom();
+    const TextLine line = textLine();
+    double inkRight = line.right;
+    if (view == View::Prompt && cover_ != nullptr) {
+        inkRight = std::min(inkRight, cover_->x() - x() - kGapBeforeCover);
+    }
+    const QFont font = fittingFont(visible, inkRight - line.left);
+    // The line edit aligns the whole text, trailing blanks and all, between
+    // its margins; the blanks and the empty end of the last character reach
+    // past the ink. A right margin of what they leave of the covered width
+    // keeps the ink left of inkRight, aligned right or centred (then on the
+    // free part). Blanks as wide as the cover, as SimSun's are, need none.
+    const QFontMetricsF metrics(font);
+    const double pastInk = metrics.horizontalAdvance(text) - inkEnd(metrics, visible);
+    const double margin = line.right - inkRight - pastInk;
+    return {font, std::max(0, static_cast<int>(std::ceil(margin)))};
+}
+
+QFont DisplayBox::fittingFont(const QString& visible, double room) const {
+    QFont font = baseFont_;
     auto fits = [&](double pointSize) {
         font.setPointSizeF(pointSize);
-        return QFontMetricsF(font).horizontalAdvance(visible) <= room;
+        return inkEnd(QFontMetricsF(font), visible) <= room;
     };
     const double largest = baseFont_.pointSizeF();
     if (fits(largest)) {
@@ -73,7 +112,7 @@ QFont DisplayBox::fittingFont(const QString& text, View view) {
     }
     // Text width grows nearly in proportion to the size: start from that
     // estimate and settle on the largest quarter point that fits.
-    const double width = QFontMetricsF(baseFont_).horizontalAdvance(visible);
+    const double width = inkEnd(QFontMetricsF(baseFont_), visible);
     double size = std::floor(largest * room / width / kSizeStep) * kSizeStep;
     size = std::clamp(size, kSmallestPointSize, largest - kSizeStep);
     while (size + kSizeStep < largest && fits(size + kSizeStep)) {
@@ -86,18 +125,15 @@ QFont DisplayBox::fittingFont(const QString& text, View view) {
     return font;
 }
 
-// The width a line edit gives its text before it starts to scroll it.
-double DisplayBox::textRoom() {
+DisplayBox::TextLine DisplayBox::textLine() {
     QStyleOptionFrame option;
     initStyleOption(&option);
-    const QRect contents = style()
-                               ->subElementRect(QStyle::SE_LineEditContents, &option, this)
-                               .marginsRemoved(textMargins());
+    const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
     // QLineEdit keeps two pixels free on either side, one more pixel and the
     // cursor's width at the end.
     constexpr int kInnerMargin = 2;
     const int cursorWidth = style()->pixelMetric(QStyle::PM_TextCursorWidth, &option, this);
-    return contents.width() - 2 * kInnerMargin - 1 - cursorWidth;
+    return {contents.left() + kInnerMargin, contents.right() - kInnerMargin - cursorWidth};
 }
 
 }  // namespace zorvane::ui

@@ -159,8 +159,10 @@ void Panel::setUpTextBoxes() {
     paintBox(*inputBox_, boxBackground(), systemActiveBorderColour());
     mainDisplay_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     inputBox_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    // While shown, the input box covers the right part of the main display.
+    // While shown, the input box covers the right part of the main display;
+    // the prompt asking for its number stays clear of it.
     inputBox_->raise();
+    mainDisplay_->keepPromptsLeftOf(*inputBox_);
 }
 
 void Panel::setUpTabOrder(const std::array<QWidget*, kControls.size()>& controls) {

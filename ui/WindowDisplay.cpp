@@ -21,6 +21,18 @@ Qt::Alignment toQt(Alignment alignment) {
     return Qt::AlignRight | Qt::AlignVCenter;
 }
 
+DisplayBox::View viewOf(TextKind kind) {
+    switch (kind) {
+        case TextKind::Prompt:
+            return DisplayBox::View::Prompt;
+        case TextKind::Result:
+            return DisplayBox::View::Start;
+        case TextKind::Number:
+            break;
+    }
+    return DisplayBox::View::End;
+}
+
 }  // namespace
 
 WindowDisplay::WindowDisplay(DisplayBox& main, DisplayBox& input, QAbstractButton& equals)
@@ -28,8 +40,7 @@ WindowDisplay::WindowDisplay(DisplayBox& main, DisplayBox& input, QAbstractButto
 
 void WindowDisplay::setMainText(const std::string& text, TextKind kind) {
     // A typed number is read from its end; prompts and results from their start.
-    main_.showText(QString::fromStdString(text),
-                   kind == TextKind::Number ? DisplayBox::View::End : DisplayBox::View::Start);
+    main_.showText(QString::fromStdString(text), viewOf(kind));
 }
 
 void WindowDisplay::setMainAlignment(Alignment alignment) {

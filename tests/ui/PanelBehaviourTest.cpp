@@ -85,6 +85,9 @@ private slots:
         QTest::newRow("price after a result")
             << "反弹 2 0 = 1 0 = 3" << "标准反弹:13.75 中级反弹:15 " << kCentre << true << "3";
         QTest::newRow("reset in a trading function") << "反弹 2 清除" << "" << kRight << false << "";
+        QTest::newRow("rebound from 3E+38 and 0")
+            << "反弹 3" + QString(" 0").repeated(38) + " = ="
+            << "标准反弹:1.12499984994358E+38 中级反弹:1.49999979992478E+38 " << kCentre << false << "";
         // clang-format on
     }
 
@@ -293,38 +296,49 @@ private slots:
 
     void longTextsShownWhole_data() {
         QTest::addColumn<QString>("script");
-        QTest::addColumn<bool>("shrunk");
+        QTest::addColumn<double>("smallest");
+        QTest::addColumn<double>("largest");
 
+        // The sizes hold for every face the package may bring, and none.
+        const QString huge = "3" + QString(" 0").repeated(38);
         // clang-format off
-        QTest::newRow("sell-off prompt")          << "出货" << false;
-        QTest::newRow("short rebound result")     << "反弹 2 0 = 1 0 =" << false;
-        QTest::newRow("rebound at 168.35")        << "反弹 1 6 8 . 3 5 = 1 5 0 =" << false;
-        QTest::newRow("sell-off at 85.5")         << "出货 8 5 . 5 =" << true;
-        QTest::newRow("cost of a 1600-yuan share") << "成本 1 6 0 0 = 1 0 0 =" << true;
-        QTest::newRow("rebound at 1600.55")       << "反弹 1 6 0 0 . 5 5 = 1 5 0 0 . 2 5 =" << true;
+        QTest::newRow("sell-off prompt")          << "出货" << 13.5 << 15.0;
+        QTest::newRow("peak prompt")              << "反弹" << 15.0 << 15.0;
+        QTest::newRow("bottom prompt")            << "回调 2 0 =" << 15.0 << 15.0;
+        QTest::newRow("share count prompt")       << "成本 1 0 =" << 15.0 << 15.0;
+        QTest::newRow("bottom prompt, centred")   << "反弹 2 0 = 1 0 = =" << 15.0 << 15.0;
+        QTest::newRow("share count prompt, centred") << "成本 1 0 = 1 0 0 = =" << 15.0 << 15.0;
+        QTest::newRow("short rebound result")     << "反弹 2 0 = 1 0 =" << 15.0 << 15.0;
+        QTest::newRow("rebound at 168.35")        << "反弹 1 6 8 . 3 5 = 1 5 0 =" << 15.0 << 15.0;
+        QTest::newRow("sell-off at 85.5")         << "出货 8 5 . 5 =" << 13.0 << 15.0;
+        QTest::newRow("cost of a 1600-yuan share") << "成本 1 6 0 0 = 1 0 0 =" << 13.0 << 15.0;
+        QTest::newRow("rebound at 1600.55")       << "反弹 1 6 0 0 . 5 5 = 1 5 0 0 . 2 5 =" << 13.0 << 15.0;
         QTest::newRow("twelve-digit prices")
-            << "反弹 9 9 9 9 9 9 9 9 9 9 9 9 = 1 . 1 1 1 1 1 1 1 1 1 1 1 =" << true;
-        QTest::newRow("prompt after a shrunk result") << "出货 8 5 . 5 = 清除 反弹" << false;
+            << "反弹 9 9 9 9 9 9 9 9 9 9 9 9 = 1 . 1 1 1 1 1 1 1 1 1 1 1 =" << 8.0 << 10.0;
+        // Smaller type rather than a lost exponent.
+        QTest::newRow("rebound from 3E+38 and 0") << "反弹 " + huge + " = =" << 6.5 << 8.75;
+        QTest::newRow("prompt after a shrunk result") << "出货 8 5 . 5 = 清除 反弹" << 15.0 << 15.0;
         // clang-format on
     }
 
     void longTextsShownWhole() {
         QFETCH(QString, script);
-        QFETCH(bool, shrunk);
+        QFETCH(double, smallest);
+        QFETCH(double, largest);
 
         PanelDriver ui;
         ui.click(script);
         zorvane::ui::DisplayBox& box = *ui.mainBox();
         const double size = box.font().pointSizeF();
-        QCOMPARE(size < 15, shrunk);
-        QVERIFY(size >= zorvane::ui::DisplayBox::kSmallestPointSize);
-        // The text starts at its first character: its first ink stands near
-        // the box's left edge when it fills the box, and its last ink (before
-        // the trailing blanks) inside the box.
+        QVERIFY2(size >= smallest && size <= largest, qPrintable(QString::number(size)));
+        // The text starts at its first character, and its last ink (before
+        // the trailing blanks) stands inside the box; a prompt's left of the
+        // input box, shown or not.
         const auto [first, last] = inkColumns(box);
-        QVERIFY2(first >= 3 && first <= (shrunk ? 12 : box.width() / 2),
-                 qPrintable(QString::number(first)));
-        QVERIFY2(last < box.width() - 5, qPrintable(QString::number(last)));
+        const bool prompt = box.text().endsWith(QString(13, u' '));
+        const int end = prompt ? ui.inputBox()->x() - box.x() : box.width() - 5;
+        QVERIFY2(first >= 3 && first <= box.width() / 2, qPrintable(QString::number(first)));
+        QVERIFY2(last < end, qPrintable(QString::number(last)));
         QCOMPARE(box.cursorPosition(), 0);
     }
 
