@@ -87,7 +87,7 @@ private slots:
         QTest::newRow("reset in a trading function") << "反弹 2 清除" << "" << kRight << false << "";
         QTest::newRow("rebound from 3E+38 and 0")
             << "反弹 3" + QString(" 0").repeated(38) + " = ="
-            << "标准反弹:1.12499984994358E+38 中级反弹:1.49999979992478E+38 " << kCentre << false << "";
+            << "标准反弹:1.12499984994359E+38 中级反弹:1.49999979992478E+38 " << kCentre << false << "";
         // clang-format on
     }
 
