@@ -1,0 +1,118 @@
+# What the scripts in this folder share; sourced, it only defines (no cd, no
+# installs), so cmake/wine-run can source it from any working directory.
+#   ZORVANE_ROOT, ZORVANE_VERSION   the checkout and its version (project())
+#   at_exit COMMAND                 runs COMMAND when the script ends (last first)
+#   scratch_dir                     makes ZORVANE_SCRATCH, this run's temporary
+#                                   folder (removed at exit)
+#   start_x_server [WxHxD]          Xvfb on a free display, exports DISPLAY
+#   start_session_bus               a private D-Bus session bus, with its own
+#                                   XDG_RUNTIME_DIR and XDG_CACHE_HOME
+#   use_wine PREFIX                 exports the Wine environment for PREFIX
+#   start_wine PREFIX [LINGER]      that, plus a persistent wineserver and the
+#                                   prefix made; LINGER seconds after the last
+#                                   program, or (no LINGER) until the script ends
+#   start_wine_session              start_wine in a fresh prefix, with a HOME
+#                                   of its own so Wine links no real folder
+# Each start_ function does its work once per script; a second call is a no-op.
+# The callers install what these need (xvfb, dbus, wine64: see packages.sh).
+
+ZORVANE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+ZORVANE_VERSION=$(sed -n 's/^project(zorvane VERSION \([0-9.]*\).*/\1/p' "$ZORVANE_ROOT/CMakeLists.txt")
+# shellcheck source=scripts/packages.sh
+source "$ZORVANE_ROOT/scripts/packages.sh"
+
+# Debian's Wine for 64-bit programs.
+ZORVANE_WINE=${ZORVANE_WINE:-/usr/lib/wine/wine64}
+ZORVANE_WINESERVER=${ZORVANE_WINESERVER:-/usr/lib/wine/wineserver}
+
+zorvane_exit_commands=()
+zorvane_run_exit_commands() {
+    local i
+    for ((i = ${#zorvane_exit_commands[@]} - 1; i >= 0; i--)); do
+        eval "${zorvane_exit_commands[i]}" || true
+    done
+}
+at_exit() {
+    if [ ${#zorvane_exit_commands[@]} -eq 0 ]; then
+        trap zorvane_run_exit_commands EXIT
+        trap 'exit 130' INT
+        trap 'exit 143' TERM
+    fi
+    zorvane_exit_commands+=("$1")
+}
+
+# Not called in a subshell: the folder would go when the subshell ends.
+ZORVANE_SCRATCH=
+scratch_dir() {
+    [ -n "$ZORVANE_SCRATCH" ] && return 0
+    ZORVANE_SCRATCH=$(mktemp -d -t zorvane.XXXXXXXX)
+    at_exit 'rm -rf "$ZORVANE_SCRATCH"'
+}
+
+# Display numbers from :90 up; a number another server takes between the scan
+# and the start makes Xvfb exit, and the next one is tried.
+zorvane_xvfb_pid=
+start_x_server() {
+    [ -n "$zorvane_xvfb_pid" ] && return 0
+    local size=${1:-640x480x24} number=90 _
+    while :; do
+        while [ -e "/tmp/.X${number}-lock" ] || [ -e "/tmp/.X11-unix/X${number}" ]; do
+            number=$((number + 1))
+        done
+        Xvfb ":${number}" -screen 0 "$size" -dpi 96 -nolisten tcp >/dev/null 2>&1 &
+        zorvane_xvfb_pid=$!
+        for _ in $(seq 250); do
+            [ -e "/tmp/.X11-unix/X${number}" ] && break
+            kill -0 "$zorvane_xvfb_pid" 2>/dev/null || break
+            sleep 0.02
+        done
+        kill -0 "$zorvane_xvfb_pid" 2>/dev/null && [ -e "/tmp/.X11-unix/X${number}" ] && break
+        kill "$zorvane_xvfb_pid" 2>/dev/null || true
+        number=$((number + 1))
+    done
+    at_exit 'kill "$zorvane_xvfb_pid" 2>/dev/null || true'
+    export DISPLAY=":${number}"
+}
+
+# Without folders of its own, the accessibility bus launcher reuses
+# ~/.cache/at-spi/bus and two runs on one machine talk to each other's bus.
+zorvane_bus_pid=
+start_session_bus() {
+    [ -n "$zorvane_bus_pid" ] && return 0
+    scratch_dir
+    mkdir -m 700 "$ZORVANE_SCRATCH/runtime" "$ZORVANE_SCRATCH/cache"
+    export XDG_RUNTIME_DIR=$ZORVANE_SCRATCH/runtime XDG_CACHE_HOME=$ZORVANE_SCRATCH/cache
+    export DBUS_SESSION_BUS_ADDRESS=unix:path=$XDG_RUNTIME_DIR/bus
+    zorvane_bus_pid=$(dbus-daemon --session --fork --print-pid --address="$DBUS_SESSION_BUS_ADDRESS")
+    at_exit 'kill "$zorvane_bus_pid" 2>/dev/null || true'
+}
+
+# No menu entries on the Linux desktop, no Mono or Gecko prompts, no log.
+use_wine() {
+    export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+}
+
+# The server is started apart from the caller's output: otherwise Wine's
+# background services, started by the first program, keep a pipe reading that
+# output (CTest's) open until the server ends.
+zorvane_wine_started=
+start_wine() {
+    [ -n "$zorvane_wine_started" ] && return 0
+    zorvane_wine_started=1
+    use_wine "$1"
+    mkdir -p "$WINEPREFIX"
+    if [ -n "${2:-}" ]; then
+        "$ZORVANE_WINESERVER" "-p$2" </dev/null >/dev/null 2>&1 || true
+    else
+        "$ZORVANE_WINESERVER" -p </dev/null >/dev/null 2>&1 || true
+        at_exit '"$ZORVANE_WINESERVER" -k 2>/dev/null || true'
+    fi
+    "$ZORVANE_WINE" wineboot </dev/null >/dev/null 2>&1
+}
+
+start_wine_session() {
+    scratch_dir
+    mkdir -p "$ZORVANE_SCRATCH/home"
+    export HOME=$ZORVANE_SCRATCH/home
+    start_wine "$ZORVANE_SCRATCH/wine"
+}
