@@ -2,7 +2,6 @@
 BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-arphic-uming)
 TEST_PACKAGES=(googletest libgtest-dev locales)
 BENCH_PACKAGES=(xvfb libx11-dev libbenchmark-dev)
-SCREENSHOT_PACKAGES=(xvfb xauth xdotool imagemagick)
 CHECK_PACKAGES=(cmake make g++ clang libclang-rt-14-dev clang-tidy)
 # The Debian package build and its checks (scripts/check-package).
 PACKAGE_CHECK_PACKAGES=(dpkg-dev debhelper fakeroot lintian devscripts appstream desktop-file-utils
