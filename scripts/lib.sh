@@ -1,6 +1,7 @@
 # What the scripts in this folder share; sourced, it only defines (no cd, no
 # installs), so cmake/wine-run can source it from any working directory.
 #   ZORVANE_ROOT, ZORVANE_VERSION   the checkout and its version (project())
+#   configure PRESET FOLDER         cmake --preset PRESET (binary folder FOLDER)
 #   at_exit COMMAND                 runs COMMAND when the script ends (last first)
 #   scratch_dir                     makes ZORVANE_SCRATCH, this run's temporary
 #                                   folder (removed at exit)
@@ -16,7 +17,7 @@
 # Each start_ function does its work once per script; a second call is a no-op.
 # The callers install what these need (xvfb, dbus, wine64: see packages.sh).
 
-ZORVANE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+ZORVANE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd -P)
 ZORVANE_VERSION=$(sed -n 's/^project(zorvane VERSION \([0-9.]*\).*/\1/p' "$ZORVANE_ROOT/CMakeLists.txt")
 # shellcheck source=scripts/packages.sh
 source "$ZORVANE_ROOT/scripts/packages.sh"
@@ -24,6 +25,18 @@ source "$ZORVANE_ROOT/scripts/packages.sh"
 # Debian's Wine for 64-bit programs.
 ZORVANE_WINE=${ZORVANE_WINE:-/usr/lib/wine/wine64}
 ZORVANE_WINESERVER=${ZORVANE_WINESERVER:-/usr/lib/wine/wineserver}
+
+# Afresh where FOLDER holds the build of another source folder (the fuzzer
+# and the engine benchmark used to build alone in build-fuzz and build-bench).
+configure() {
+    local home
+    home=$(sed -n 's/^CMAKE_HOME_DIRECTORY:INTERNAL=//p' "$2/CMakeCache.txt" 2>/dev/null || true)
+    if [ -n "$home" ] && [ "$home" != "$ZORVANE_ROOT" ]; then
+        cmake --preset "$1" --fresh >/dev/null
+    else
+        cmake --preset "$1" >/dev/null
+    fi
+}
 
 zorvane_exit_commands=()
 zorvane_run_exit_commands() {

@@ -1,4 +1,5 @@
-# Debian packages, sourced by the scripts in this folder.
+# Debian packages of the scripts in this folder, by job; sourced through
+# scripts/lib.sh, installed when missing by scripts/install-deps.
 BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-arphic-uming)
 TEST_PACKAGES=(googletest libgtest-dev locales)
 BENCH_PACKAGES=(xvfb libx11-dev libbenchmark-dev)
