@@ -8,9 +8,9 @@
 #   start_x_server [WxHxD]          Xvfb on a free display, exports DISPLAY
 #   start_session_bus               a private D-Bus session bus, with its own
 #                                   XDG_RUNTIME_DIR and XDG_CACHE_HOME
-#   use_wine PREFIX                 exports the Wine environment for PREFIX
-#   start_wine PREFIX [LINGER]      that, plus a persistent wineserver and the
-#                                   prefix made; LINGER seconds after the last
+#   start_wine PREFIX [LINGER]      exports the Wine environment for PREFIX,
+#                                   makes the prefix and starts a wineserver
+#                                   that stays LINGER seconds after the last
 #                                   program, or (no LINGER) until the script ends
 #   start_wine_session              start_wine in a fresh prefix, with a HOME
 #                                   of its own so Wine links no real folder
@@ -100,19 +100,15 @@ start_session_bus() {
     at_exit 'kill "$zorvane_bus_pid" 2>/dev/null || true'
 }
 
-# No menu entries on the Linux desktop, no Mono or Gecko prompts, no log.
-use_wine() {
-    export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-}
-
-# The server is started apart from the caller's output: otherwise Wine's
+# No menu entries on the Linux desktop, no Mono or Gecko prompts, no log. The
+# server is started apart from the caller's output: otherwise Wine's
 # background services, started by the first program, keep a pipe reading that
 # output (CTest's) open until the server ends.
 zorvane_wine_started=
 start_wine() {
     [ -n "$zorvane_wine_started" ] && return 0
     zorvane_wine_started=1
-    use_wine "$1"
+    export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
     mkdir -p "$WINEPREFIX"
     if [ -n "${2:-}" ]; then
         "$ZORVANE_WINESERVER" "-p$2" </dev/null >/dev/null 2>&1 || true
