@@ -62,29 +62,37 @@ scratch_dir() {
     at_exit 'rm -rf "$ZORVANE_SCRATCH"'
 }
 
-# Display numbers from :90 up; a number another server takes between the scan
-# and the start makes Xvfb exit, and the next one is tried.
+# Display numbers from :90 up. Another script may take the same number
+# between the scan and the start; the server is ours once the display's lock
+# file holds its process id and its socket is there, else the next number is
+# tried.
 zorvane_xvfb_pid=
+zorvane_x_server_ready() {
+    [ "$(tr -d ' \n' 2>/dev/null <"/tmp/.X$1-lock")" = "$zorvane_xvfb_pid" ] && [ -e "/tmp/.X11-unix/X$1" ]
+}
 start_x_server() {
     [ -n "$zorvane_xvfb_pid" ] && return 0
-    local size=${1:-640x480x24} number=90 _
-    while :; do
+    local size=${1:-640x480x24} number=90 tries _
+    at_exit 'kill "$zorvane_xvfb_pid" 2>/dev/null || true'
+    for tries in $(seq 20); do
         while [ -e "/tmp/.X${number}-lock" ] || [ -e "/tmp/.X11-unix/X${number}" ]; do
             number=$((number + 1))
         done
         Xvfb ":${number}" -screen 0 "$size" -dpi 96 -nolisten tcp >/dev/null 2>&1 &
         zorvane_xvfb_pid=$!
-        for _ in $(seq 250); do
-            [ -e "/tmp/.X11-unix/X${number}" ] && break
+        for _ in $(seq 500); do
+            if zorvane_x_server_ready "$number"; then
+                export DISPLAY=":${number}"
+                return 0
+            fi
             kill -0 "$zorvane_xvfb_pid" 2>/dev/null || break
             sleep 0.02
         done
-        kill -0 "$zorvane_xvfb_pid" 2>/dev/null && [ -e "/tmp/.X11-unix/X${number}" ] && break
         kill "$zorvane_xvfb_pid" 2>/dev/null || true
         number=$((number + 1))
     done
-    at_exit 'kill "$zorvane_xvfb_pid" 2>/dev/null || true'
-    export DISPLAY=":${number}"
+    echo "no virtual X server started after $tries tries (Xvfb)" >&2
+    return 1
 }
 
 # Without folders of its own, the accessibility bus launcher reuses
