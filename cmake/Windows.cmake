@@ -18,7 +18,6 @@ FetchContent_Declare(GTest SOURCE_DIR /usr/src/googletest OVERRIDE_FIND_PACKAGE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 
-find_program(ZORVANE_RSVG_CONVERT rsvg-convert REQUIRED)
 find_program(ZORVANE_ICOTOOL icotool REQUIRED)
 
 # zorvane.exe: a GUI program (no console), with the icon Explorer and the
@@ -27,18 +26,7 @@ find_program(ZORVANE_ICOTOOL icotool REQUIRED)
 # (tied by a debug link).
 function(zorvane_windows_program target)
   set(icons ${CMAKE_BINARY_DIR}/windows/icons)
-  set(pictures)
-  foreach(size IN ITEMS 16 20 24 32 40 48 64 128 256)
-    set(png ${icons}/zorvane-${size}.png)
-    add_custom_command(
-      OUTPUT ${png}
-      COMMAND ${CMAKE_COMMAND} -E make_directory ${icons}
-      COMMAND ${ZORVANE_RSVG_CONVERT} --width=${size} --height=${size} --output=${png}
-              ${CMAKE_SOURCE_DIR}/ui/icons/zorvane.svg
-      DEPENDS ${CMAKE_SOURCE_DIR}/ui/icons/zorvane.svg
-      VERBATIM)
-    list(APPEND pictures ${png})
-  endforeach()
+  zorvane_render_icons(pictures ${icons} 16 20 24 32 40 48 64 128 256)
   # 32-bit pictures with alpha; the 256 px one stays PNG-compressed inside
   # the .ico, as Windows expects.
   list(POP_BACK pictures largest)

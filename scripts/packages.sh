@@ -1,11 +1,11 @@
-# Debian packages, sourced by the scripts in this folder.
+# Debian packages of the scripts in this folder, by job; sourced through
+# scripts/lib.sh, installed when missing by scripts/install-deps.
 BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-arphic-uming)
 TEST_PACKAGES=(googletest libgtest-dev locales)
 # The window tests run again with each Chinese face the package may bring
 # (fonts-arphic-uming is a build package), and with none but DejaVu.
 TEST_PACKAGES+=(fonts-noto-cjk fonts-arphic-gbsn00lp fonts-wqy-zenhei fonts-dejavu-core)
 BENCH_PACKAGES=(xvfb libx11-dev libbenchmark-dev)
-SCREENSHOT_PACKAGES=(xvfb xauth xdotool imagemagick)
 CHECK_PACKAGES=(cmake make g++ clang libclang-rt-14-dev clang-tidy)
 # The Debian package build and its checks (scripts/check-package).
 PACKAGE_CHECK_PACKAGES=(dpkg-dev debhelper fakeroot lintian devscripts appstream desktop-file-utils
