@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
 #include <algorithm>
@@ -51,23 +52,45 @@ public:
     void focusEquals() override {}
 };
 
+struct TrialFailure {
+    NoticeContext context;
+    CalcFailure failure;
+};
+
 // The failure the commands would meet, carried out on a copy of the state.
-std::optional<CalcFailure> trialFailure(CalculatorState state,
-                                        const std::vector<Command>& commands) {
+std::optional<TrialFailure> trialFailure(CalculatorState state,
+                                         const std::vector<Command>& commands) {
     NoDisplay nowhere;
-    try {
-        for (const Command command : commands) {
+    for (const Command command : commands) {
+        const NoticeContext context = contextOf(command, state);
+        try {
             press(state, nowhere, command);
+        } catch (const CalcError& error) {
+            return TrialFailure{context, error.failure()};
         }
-    } catch (const CalcError& error) {
-        return error.failure();
     }
     return std::nullopt;
 }
 
-bool isTradingFunction(std::optional<Command> command) {
-    return command == Command::Rebound || command == Command::Pullback ||
-           command == Command::SellOff || command == Command::Cost;
+// The operation "=" will carry out, as the engine holds it.
+OpCode pendingOperation(const CalculatorState& state) {
+    return state.opCode;
+}
+
+// The pending operation a trading function's button selects.
+std::optional<OpCode> tradingFunction(std::optional<Command> command) {
+    switch (command.value_or(Command::Equals)) {
+        case Command::Rebound:
+            return OpCode::Rebound;
+        case Command::Pullback:
+            return OpCode::Pullback;
+        case Command::SellOff:
+            return OpCode::SellOff;
+        case Command::Cost:
+            return OpCode::Cost;
+        default:
+            return std::nullopt;
+    }
 }
 
 // The strip between the main display and the first row of trading buttons,
@@ -77,7 +100,7 @@ bool isTradingFunction(std::optional<Command> command) {
 QRect noticeBand(const QRect& mainDisplay, const QRect& inputBox) {
     int buttonsTop = kClientHeight;
     for (const ControlInfo& info : kControls) {
-        if (isTradingFunction(info.command)) {
+        if (tradingFunction(info.command)) {
             buttonsTop = std::min(buttonsTop, pixelRect(info).top());
         }
     }
@@ -98,6 +121,7 @@ Panel::Panel() {
     displayPort_ = std::make_unique<WindowDisplay>(*mainDisplay_, *inputBox_, *equalsButton_);
     notice_ = new ErrorNotice(*this);
     announcer_ = new Announcer(*this);
+    markFunctions(controls);
     watchInput();
     setUpCommands();
     onLoad(state_, *displayPort_);
@@ -174,6 +198,15 @@ void Panel::setUpTabOrder(const std::array<QWidget*, kControls.size()>& controls
     }
 }
 
+void Panel::markFunctions(const std::array<QWidget*, kControls.size()>& controls) {
+    mark_ = std::make_unique<FunctionMark>(*announcer_);
+    for (std::size_t i = 0; i < kControls.size(); ++i) {
+        if (const auto function = tradingFunction(kControls[i].command)) {
+            mark_->addButton(*function, *static_cast<QAbstractButton*>(controls[i]));
+        }
+    }
+}
+
 void Panel::watchInput() {
     new InputHook(*this, {
                              .pressed = [this] { notice_->hide(); },
@@ -197,8 +230,6 @@ void Panel::addCommand(std::initializer_list<QKeySequence> keys, std::function<v
 void Panel::setUpCommands() {
     addCommand({QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)},
                [this] { copyMainText(); });
-    addCommand({QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)},
-               [this] { pastePrice(); });
     addCommand({QKeySequence(Qt::CTRL | Qt::Key_Q), QKeySequence(Qt::CTRL | Qt::Key_W)},
                [this] { close(); });
 }
@@ -211,27 +242,41 @@ void Panel::copyMainText() {
     }
 }
 
-void Panel::pastePrice() {
+void Panel::pastePrice(unsigned long pressedAt) {
     notice_->hide();
-    const std::optional<QString> price = pastedPrice(QGuiApplication::clipboard()->text());
-    if (!price) {
-        QApplication::beep();
+    const std::optional<QString> clipboardText = pasteGate_.read(pressedAt);
+    if (!clipboardText) {
+        return;
+    }
+    const auto price = pastedPrice(*clipboardText);
+    if (const auto* problem = std::get_if<PasteProblem>(&price)) {
+        reportFailure(NoticeContext::Paste, *problem);
         return;
     }
     std::vector<Command> keys;
-    for (const QChar ch : *price) {
+    for (const QChar ch : std::get<QString>(price)) {
         if (const auto command = onKey(ch.unicode())) {
             keys.push_back(*command);
         }
     }
     // All or nothing: a price the calculator cannot take whole is not begun.
     if (const auto failure = trialFailure(state_, keys)) {
-        reportFailure(*failure);
+        reportFailure(failure->context, failure->failure);
         return;
     }
     for (const Command command : keys) {
         run(command);
     }
+}
+
+void Panel::keyPressEvent(QKeyEvent* event) {
+    // Handled here rather than as a shortcut: the press's time tells a
+    // press made during an earlier paste's wait from a new one.
+    if (event->matches(QKeySequence::Paste)) {
+        pastePrice(event->timestamp());
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void Panel::contextMenuEvent(QContextMenuEvent* event) {
@@ -248,20 +293,25 @@ void Panel::contextMenuEvent(QContextMenuEvent* event) {
 
 void Panel::run(Command command) {
     notice_->hide();
+    const NoticeContext context = contextOf(command, state_);
+    std::optional<CalcFailure> failure;
     try {
         press(state_, *displayPort_, command);
     } catch (const CalcError& error) {
-        reportFailure(error.failure());
-        return;
+        failure = error.failure();
     }
-    if (command == Command::Equals) {
+    mark_->follow(pendingOperation(state_));
+    if (failure) {
+        reportFailure(context, *failure);
+    } else if (command == Command::Equals) {
         announceMainText();
     }
 }
 
-void Panel::reportFailure(CalcFailure failure) {
+void Panel::reportFailure(NoticeContext context, Failure failure) {
     QApplication::beep();
-    notice_->showFailure(failure, noticeBand(mainDisplay_->geometry(), inputBox_->geometry()));
+    notice_->showNotice(noticeText(context, failure),
+                        noticeBand(mainDisplay_->geometry(), inputBox_->geometry()));
 }
 
 void Panel::announceMainText() {
