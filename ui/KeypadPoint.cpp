@@ -25,12 +25,11 @@ constexpr std::array<NativeKeys, 2> kNativePointKeys = {{
 
 bool isNativePointKey(std::uint32_t nativeKey) {
     const QString platform = QGuiApplication::platformName();
-    return std::any_of(kNativePointKeys.begin(), kNativePointKeys.end(),
-                       [&](const NativeKeys& entry) {
-                           return platform == QLatin1String(entry.platform) &&
-                                  std::find(entry.keys.begin(), entry.keys.end(), nativeKey) !=
-                                      entry.keys.end();
-                       });
+    return std::any_of(
+        kNativePointKeys.begin(), kNativePointKeys.end(), [&](const NativeKeys& entry) {
+            return platform == QLatin1String(entry.platform) &&
+                   std::find(entry.keys.begin(), entry.keys.end(), nativeKey) != entry.keys.end();
+        });
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
 #include <algorithm>
@@ -230,6 +229,8 @@ void Panel::addCommand(std::initializer_list<QKeySequence> keys, std::function<v
 void Panel::setUpCommands() {
     addCommand({QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)},
                [this] { copyMainText(); });
+    addCommand({QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)},
+               [this] { pastePrice(); });
     addCommand({QKeySequence(Qt::CTRL | Qt::Key_Q), QKeySequence(Qt::CTRL | Qt::Key_W)},
                [this] { close(); });
 }
@@ -242,9 +243,9 @@ void Panel::copyMainText() {
     }
 }
 
-void Panel::pastePrice(unsigned long pressedAt) {
+void Panel::pastePrice() {
     notice_->hide();
-    const std::optional<QString> clipboardText = pasteGate_.read(pressedAt);
+    const std::optional<QString> clipboardText = pasteGate_.read();
     if (!clipboardText) {
         return;
     }
@@ -267,16 +268,6 @@ void Panel::pastePrice(unsigned long pressedAt) {
     for (const Command command : keys) {
         run(command);
     }
-}
-
-void Panel::keyPressEvent(QKeyEvent* event) {
-    // Handled here rather than as a shortcut: the press's time tells a
-    // press made during an earlier paste's wait from a new one.
-    if (event->matches(QKeySequence::Paste)) {
-        pastePrice(event->timestamp());
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 void Panel::contextMenuEvent(QContextMenuEvent* event) {

@@ -16,7 +16,6 @@
 
 class QAbstractButton;
 class QContextMenuEvent;
-class QKeyEvent;
 class QKeySequence;
 
 namespace zorvane::ui {
@@ -46,12 +45,10 @@ public:
     // through; otherwise beeps, says why in the notice and changes nothing.
     // A press made while an earlier paste waited on the clipboard does
     // nothing.
-    void pastePrice(unsigned long pressedAt);
+    void pastePrice();
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
-    // The paste keys, which reach the window unless a control takes them.
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void setUpWindow();

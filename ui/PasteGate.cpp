@@ -1,21 +1,14 @@
 #include "PasteGate.h"
 
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QGuiApplication>
-#include <cstdint>
 
 namespace zorvane::ui {
 
-std::optional<QString> PasteGate::read(unsigned long pressedAt) {
+std::optional<QString> PasteGate::read() {
     // A platform that delivers input while the read waits (a modal loop)
     // hands the press over at once.
-    if (reading_) {
-        return std::nullopt;
-    }
-    // X11 stamps its events in 32 bits; the difference survives the wrap.
-    const auto sinceLast = static_cast<std::uint32_t>(pressedAt - lastPressedAt_);
-    if (sinceLast < lastWait_) {
+    if (reading_ || (sinceLongWait_.isValid() && !sinceLongWait_.hasExpired(kQueuedPressesMs))) {
         return std::nullopt;
     }
     reading_ = true;
@@ -23,8 +16,11 @@ std::optional<QString> PasteGate::read(unsigned long pressedAt) {
     waited.start();
     QString text = QGuiApplication::clipboard()->text();
     reading_ = false;
-    lastPressedAt_ = pressedAt;
-    lastWait_ = static_cast<unsigned long>(waited.elapsed());
+    if (waited.hasExpired(kLongWaitMs)) {
+        sinceLongWait_.start();
+    } else {
+        sinceLongWait_.invalidate();
+    }
     return text;
 }
 

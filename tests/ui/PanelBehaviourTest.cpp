@@ -8,8 +8,10 @@
 #include <QMimeData>
 #include <QTest>
 #include <QThread>
+#include <QTimer>
 
 #include "PanelDriver.h"
+#include "PasteGate.h"
 #include "UserTexts.h"
 
 namespace {
@@ -58,40 +60,32 @@ QString noticeMisplaced(PanelDriver& ui) {
     return {};
 }
 
-// A paste key as the platform delivers it, pressed at `time` (milliseconds).
-void postPasteKey(QWindow* window, ulong time) {
-    auto* press = new QKeyEvent(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier, "\x16");
-    press->setTimestamp(time);
-    QCoreApplication::postEvent(window, press);
+void pressPaste(QWindow* window) {
+    QTest::keySequence(window, QKeySequence(Qt::CTRL | Qt::Key_V));
 }
 
-// The clipboard of a program that answers the first read only after a while,
-// as a hung one does when the platform gives up. While it waits, the user
-// presses the paste keys again: once delivered at once, as a platform with a modal loop would,
-// and twice queued, as X11 delivers them after the wait.
+// The clipboard of a program that answers the first read only after a long
+// wait, as a hung one does when the platform gives up. Meanwhile the user
+// presses the paste keys again: once handed over at once, as a platform with
+// a modal loop would, and twice queued, as X11 hands them over after it.
 class HungClipboard final : public QMimeData {
 public:
-    HungClipboard(QWindow* window, ulong firstPress) : window_(window), firstPress_(firstPress) {}
+    explicit HungClipboard(QWindow* window) : window_(window) {}
     mutable int reads = 0;
 
 protected:
     QVariant retrieveData(const QString& /*mimeType*/, QMetaType /*type*/) const override {
-        if (++reads > 1) {
-            return QStringLiteral("5");
+        if (++reads == 1) {
+            QThread::msleep(zorvane::ui::PasteGate::kLongWaitMs + 100);
+            pressPaste(window_);
+            QTimer::singleShot(0, window_, [this] { pressPaste(window_); });
+            QTimer::singleShot(0, window_, [this] { pressPaste(window_); });
         }
-        QThread::msleep(kWait);
-        QKeyEvent during(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier, "\x16");
-        during.setTimestamp(firstPress_ + kWait / 3);
-        QCoreApplication::sendEvent(window_, &during);
-        postPasteKey(window_, firstPress_ + kWait / 2);
-        postPasteKey(window_, firstPress_ + kWait - 20);
         return QStringLiteral("5");
     }
 
 private:
-    static constexpr ulong kWait = 300;
     QWindow* window_;
-    ulong firstPress_;
 };
 
 }  // namespace
@@ -529,16 +523,14 @@ private slots:
 
     void pastesQueuedDuringAWaitAreDropped() {
         PanelDriver ui;
-        constexpr ulong kFirstPress = 100000;
-        auto* clipboard = new HungClipboard(ui.window(), kFirstPress);
+        auto* clipboard = new HungClipboard(ui.window());
         QApplication::clipboard()->setMimeData(clipboard);
-        postPasteKey(ui.window(), kFirstPress);
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::sendPostedEvents();
+        pressPaste(ui.window());
+        QTest::qWait(50);
         QCOMPARE(ui.mainBox()->text(), QString("5"));
-        // A press after the wait pastes again.
-        postPasteKey(ui.window(), kFirstPress + 5000);
-        QCoreApplication::sendPostedEvents();
+        // A press once the window is seen awake pastes again.
+        QTest::qWait(zorvane::ui::PasteGate::kQueuedPressesMs);
+        pressPaste(ui.window());
         QCOMPARE(ui.mainBox()->text(), QString("55"));
         QCOMPARE(clipboard->reads, 2);
     }
@@ -687,10 +679,12 @@ private slots:
         for (const QString name : {"反弹", "回调", "出货", "成本"}) {
             QAbstractButton* button = ui.button(name);
             QCOMPARE(button->isChecked(), name == marked);
-            QCOMPARE(QAccessible::queryAccessibleInterface(button)->state().checked, name == marked);
+            QCOMPARE(QAccessible::queryAccessibleInterface(button)->state().checked,
+                     name == marked);
         }
         auto* announcer = ui.panel().findChild<QWidget*>("朗读");
-        QCOMPARE(QAccessible::queryAccessibleInterface(announcer)->text(QAccessible::Name), announced);
+        QCOMPARE(QAccessible::queryAccessibleInterface(announcer)->text(QAccessible::Name),
+                 announced);
     }
 
     void clickTakesNoticeAway() {
