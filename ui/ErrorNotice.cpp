@@ -32,7 +32,7 @@ void ErrorNotice::showNotice(const QString& text, const QRect& band) {
     setText(text);
     // Screen readers read the notice itself as its name.
     setAccessibleName(text);
-    fitInto(band.width());
+    fitInto(band.size());
     QRect place = rect();
     place.moveCenter(band.center());
     move(place.topLeft());
@@ -45,14 +45,16 @@ void ErrorNotice::showNotice(const QString& text, const QRect& band) {
     QAccessible::updateAccessibility(&alert);
 }
 
-void ErrorNotice::fitInto(int width) {
+void ErrorNotice::fitInto(const QSize& room) {
     // The largest size, in half points, whose text with frame and margins
-    // the face at hand sets within the width.
+    // the face at hand sets within the room: Noto CJK's lines are taller
+    // than AR PL UMing's.
     QFont shrunk = font();
     for (double size = kLargestPointSize; size >= kSmallestPointSize; size -= 0.5) {
         shrunk.setPointSizeF(size);
         setFont(shrunk);
-        if (sizeHint().width() <= width) {
+        const QSize needed = sizeHint();
+        if (needed.width() <= room.width() && needed.height() <= room.height()) {
             break;
         }
     }

@@ -17,14 +17,14 @@ public:
     explicit ErrorNotice(QWidget& window);
 
     // Shows `text` centred on `band`, above every other control, in type
-    // small enough for the band's width.
+    // small enough for the band.
     void showNotice(const QString& text, const QRect& band);
 
     static constexpr double kLargestPointSize = 12;
     static constexpr double kSmallestPointSize = 7;
 
 private:
-    void fitInto(int width);
+    void fitInto(const QSize& room);
 };
 
 }  // namespace zorvane::ui

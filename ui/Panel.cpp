@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QFontMetrics>
 #include <QKeySequence>
 #include <QMenu>
 #include <algorithm>
@@ -92,19 +93,21 @@ std::optional<OpCode> tradingFunction(std::optional<Command> command) {
     }
 }
 
-// The strip between the main display and the first row of trading buttons,
-// left of the input box. The error notice is centred on it: over the
-// display's lower margin and the buttons' upper edges, clear of the display's
-// text, the input box and every caption.
-QRect noticeBand(const QRect& mainDisplay, const QRect& inputBox) {
-    int buttonsTop = kClientHeight;
-    for (const ControlInfo& info : kControls) {
-        if (tradingFunction(info.command)) {
-            buttonsTop = std::min(buttonsTop, pixelRect(info).top());
-        }
+// Where the error notice may lie: under the main display's line of text, above
+// every caption, left of the input box. It then covers the display's lower
+// margin and the buttons' upper edges, and no text; how much room that leaves
+// depends on the faces at hand.
+QRect noticeBand(const QWidget& mainDisplay, const QWidget& inputBox,
+                 const QList<QAbstractButton*>& buttons) {
+    const QRect main = mainDisplay.geometry();
+    const int textBottom = main.center().y() + QFontMetrics(mainDisplay.font()).height() / 2;
+    int captionsTop = kClientHeight;
+    for (const QAbstractButton* button : buttons) {
+        captionsTop = std::min(captionsTop, button->geometry().center().y() -
+                                                QFontMetrics(button->font()).height() / 2);
     }
-    return QRect(QPoint(mainDisplay.left(), mainDisplay.bottom() + 1),
-                 QPoint(inputBox.left() - 1, buttonsTop - 1));
+    return QRect(QPoint(main.left(), textBottom),
+                 QPoint(inputBox.geometry().left() - 1, captionsTop - 1));
 }
 
 }  // namespace
@@ -302,7 +305,7 @@ void Panel::run(Command command) {
 void Panel::reportFailure(NoticeContext context, Failure failure) {
     QApplication::beep();
     notice_->showNotice(noticeText(context, failure),
-                        noticeBand(mainDisplay_->geometry(), inputBox_->geometry()));
+                        noticeBand(*mainDisplay_, *inputBox_, findChildren<QAbstractButton*>()));
 }
 
 void Panel::announceMainText() {
