@@ -13,7 +13,7 @@ PACKAGE_CHECK_PACKAGES=(dpkg-dev debhelper fakeroot lintian devscripts appstream
 # The icons are rendered from their SVG at build time.
 BUILD_PACKAGES+=(librsvg2-bin)
 # The end-to-end check on a virtual X server (scripts/e2e).
-E2E_PACKAGES=(xvfb xauth xdotool x11-utils dbus at-spi2-core python3-pyatspi imagemagick)
+E2E_PACKAGES=(xvfb xauth xdotool x11-utils x11-xkb-utils xclip dbus at-spi2-core python3-pyatspi imagemagick)
 # Qt for Windows from Debian's qt6-base source (scripts/windows-qt).
 WINDOWS_QT_PACKAGES=(cmake ninja-build xz-utils g++-mingw-w64-x86-64-posix qt6-base-dev-tools)
 # The Windows program, its tests and its packages (scripts/build-windows).
@@ -22,4 +22,4 @@ WINDOWS_QT_PACKAGES=(cmake ninja-build xz-utils g++-mingw-w64-x86-64-posix qt6-b
 WINDOWS_PACKAGES=("${WINDOWS_QT_PACKAGES[@]}" googletest librsvg2-bin icoutils nsis zip python3-markdown
                   wine64 fonts-arphic-uming)
 # Running them under Wine on a virtual X server (scripts/check-windows).
-WINDOWS_CHECK_PACKAGES=(wine64 fonts-arphic-uming icoutils xvfb xauth xdotool xclip imagemagick)
+WINDOWS_CHECK_PACKAGES=(wine64 fonts-arphic-uming icoutils xvfb xauth xdotool x11-xkb-utils xclip imagemagick)

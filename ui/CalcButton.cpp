@@ -5,6 +5,8 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+#include "Colours.h"
+
 namespace zorvane::ui {
 
 void CalcButton::keyPressEvent(QKeyEvent* event) {
@@ -19,6 +21,11 @@ void CalcButton::paintEvent(QPaintEvent* /*event*/) {
     QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
+    // Checked, the style draws the button pressed in; the face colour makes
+    // the selected function plain to see.
+    if (isChecked()) {
+        option.palette.setColor(QPalette::Button, markedButtonFace());
+    }
     // Styles draw the focus frame only after a focus change by keyboard.
     if (hasFocus()) {
         option.state |= QStyle::State_KeyboardFocusChange;

@@ -17,6 +17,9 @@ public:
     using QPushButton::QPushButton;
 
 protected:
+    // Only the calculator checks a button (the selected trading function's);
+    // a click does not toggle it.
+    void nextCheckState() override {}
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 };

@@ -22,6 +22,10 @@ QColor systemActiveBorderColour() {
     return QApplication::palette().color(QPalette::Active, QPalette::Window);
 }
 
+QColor markedButtonFace() {
+    return {255, 214, 110};
+}
+
 void paintBox(QLineEdit& box, const QColor& background, const QColor& text) {
     QPalette palette = box.palette();
     for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {

@@ -20,6 +20,10 @@ QColor systemWindowColour();
 // desktops it is the face colour of windows and buttons, Qt's Window role.
 QColor systemActiveBorderColour();
 
+// The face of the selected trading function's button: a light amber that
+// stands out on the window's blue and under the black caption.
+QColor markedButtonFace();
+
 // Fills the box with `background` and writes its text in `text` in every
 // colour group, so that a disabled box keeps its colours instead of greying
 // its text out.

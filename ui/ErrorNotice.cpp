@@ -11,8 +11,9 @@ namespace zorvane::ui {
 ErrorNotice::ErrorNotice(QWidget& window) : QLabel(&window) {
     reportNoticesAsNotifications();
     setObjectName(QStringLiteral("提示"));
-    setAccessibleDescription(QStringLiteral("运算错误"));
-    QFont noticeFont(kSongFamily, 12);
+    setAccessibleDescription(QStringLiteral("提示"));
+    QFont noticeFont(kSongFamily);
+    noticeFont.setPointSizeF(kLargestPointSize);
     setFont(noticeFont);
     setFrameShape(QFrame::Box);
     setMargin(2);
@@ -27,36 +28,37 @@ ErrorNotice::ErrorNotice(QWidget& window) : QLabel(&window) {
     hide();
 }
 
-void ErrorNotice::showFailure(CalcFailure failure, const QRect& band) {
-    const QString text = failureText(failure);
+void ErrorNotice::showNotice(const QString& text, const QRect& band) {
     setText(text);
-    // Screen readers read the failure itself as the notice's name.
+    // Screen readers read the notice itself as its name.
     setAccessibleName(text);
-    adjustSize();
+    fitInto(band.size());
     QRect place = rect();
     place.moveCenter(band.center());
     move(place.topLeft());
     raise();
     // Appearing, the notification is read out (state-changed:showing). It is
-    // hidden before every operation, so each failure appears anew.
+    // hidden before every operation, so each notice appears anew.
     show();
     // Platforms whose bridges know alerts (Windows) also get the event.
     QAccessibleEvent alert(this, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);
 }
 
-QString ErrorNotice::failureText(CalcFailure failure) {
-    switch (failure) {
-        case CalcFailure::Overflow:
-            return QStringLiteral("溢出");
-        case CalcFailure::DivisionByZero:
-            return QStringLiteral("除数为零");
-        case CalcFailure::TypeMismatch:
-            return QStringLiteral("类型不匹配");
-        case CalcFailure::FloatingPoint:
-            return QStringLiteral("浮点运算错误");
+void ErrorNotice::fitInto(const QSize& room) {
+    // The largest size, in half points, whose text with frame and margins
+    // the face at hand sets within the room: Noto CJK's lines are taller
+    // than AR PL UMing's.
+    QFont shrunk = font();
+    for (double size = kLargestPointSize; size >= kSmallestPointSize; size -= 0.5) {
+        shrunk.setPointSizeF(size);
+        setFont(shrunk);
+        const QSize needed = sizeHint();
+        if (needed.width() <= room.width() && needed.height() <= room.height()) {
+            break;
+        }
     }
-    return QStringLiteral("运算错误");
+    adjustSize();
 }
 
 }  // namespace zorvane::ui

@@ -6,11 +6,18 @@
 #include <QWindow>
 #include <utility>
 
+#include "KeypadPoint.h"
+
 namespace zorvane::ui {
 
 namespace {
 
 constexpr char16_t kEscape = 27;
+
+// The C0 controls and DEL: what Ctrl turns digits and symbols into on X11.
+bool isControlCharacter(char16_t ch) {
+    return ch < 0x20 || ch == 0x7f;
+}
 
 bool isModifierKey(int key) {
     switch (key) {
@@ -44,23 +51,29 @@ char16_t InputHook::typedCharacter(const QKeyEvent& event) {
     const Qt::KeyboardModifiers modifiers = event.modifiers();
     const bool control = modifiers.testFlag(Qt::ControlModifier);
     const bool alt = modifiers.testFlag(Qt::AltModifier);
+    const bool chord = control || alt || modifiers.testFlag(Qt::MetaModifier);
     // Windows reports AltGr, which types characters on many layouts, as
     // Ctrl+Alt.
-    const bool altGr = control && alt;
-    if ((control || alt || modifiers.testFlag(Qt::MetaModifier)) && !altGr) {
+    if (chord && !(control && alt)) {
         return 0;
     }
-    if (event.key() == Qt::Key_Escape) {
-        return kEscape;
+    if (isKeypadPoint(event)) {
+        return u'.';
     }
     const QString text = event.text();
-    if (text.size() == 1) {
+    if (text.size() == 1 && !isControlCharacter(text.front().unicode())) {
         return text.front().unicode();
+    }
+    // Only the Esc key resets: X11 gives Ctrl+Alt+3 and Ctrl+Alt+[ its
+    // character too.
+    if (event.key() == Qt::Key_Escape) {
+        return chord ? char16_t{0} : kEscape;
     }
     // Without text (keypad keys on some platforms), the key names its
     // character: Qt's codes for printable ASCII keys are the characters' own.
     const int key = event.key();
-    return text.isEmpty() && key < 0x80 ? static_cast<char16_t>(key) : char16_t{0};
+    const bool printable = key > 0x20 && key < 0x7f;
+    return text.isEmpty() && !chord && printable ? static_cast<char16_t>(key) : char16_t{0};
 }
 
 bool InputHook::eventFilter(QObject* watched, QEvent* event) {

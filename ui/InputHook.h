@@ -36,7 +36,9 @@ public:
 
     // The character a key press types, or 0 for none. Decided by the key
     // and its modifiers: a Ctrl, Alt or Meta chord types nothing, whatever
-    // text the platform gives it.
+    // text the platform gives it, except Ctrl+Alt with a printable text;
+    // the keypad's decimal key types the point on every layout; only Esc
+    // itself gives 27.
     static char16_t typedCharacter(const QKeyEvent& event);
 
 protected:

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QFontMetrics>
 #include <QKeySequence>
 #include <QMenu>
 #include <algorithm>
@@ -51,38 +52,62 @@ public:
     void focusEquals() override {}
 };
 
+struct TrialFailure {
+    NoticeContext context;
+    CalcFailure failure;
+};
+
 // The failure the commands would meet, carried out on a copy of the state.
-std::optional<CalcFailure> trialFailure(CalculatorState state,
-                                        const std::vector<Command>& commands) {
+std::optional<TrialFailure> trialFailure(CalculatorState state,
+                                         const std::vector<Command>& commands) {
     NoDisplay nowhere;
-    try {
-        for (const Command command : commands) {
+    for (const Command command : commands) {
+        const NoticeContext context = contextOf(command, state);
+        try {
             press(state, nowhere, command);
+        } catch (const CalcError& error) {
+            return TrialFailure{context, error.failure()};
         }
-    } catch (const CalcError& error) {
-        return error.failure();
     }
     return std::nullopt;
 }
 
-bool isTradingFunction(std::optional<Command> command) {
-    return command == Command::Rebound || command == Command::Pullback ||
-           command == Command::SellOff || command == Command::Cost;
+// The operation "=" will carry out, as the engine holds it.
+OpCode pendingOperation(const CalculatorState& state) {
+    return state.opCode;
 }
 
-// The strip between the main display and the first row of trading buttons,
-// left of the input box. The error notice is centred on it: over the
-// display's lower margin and the buttons' upper edges, clear of the display's
-// text, the input box and every caption.
-QRect noticeBand(const QRect& mainDisplay, const QRect& inputBox) {
-    int buttonsTop = kClientHeight;
-    for (const ControlInfo& info : kControls) {
-        if (isTradingFunction(info.command)) {
-            buttonsTop = std::min(buttonsTop, pixelRect(info).top());
-        }
+// The pending operation a trading function's button selects.
+std::optional<OpCode> tradingFunction(std::optional<Command> command) {
+    switch (command.value_or(Command::Equals)) {
+        case Command::Rebound:
+            return OpCode::Rebound;
+        case Command::Pullback:
+            return OpCode::Pullback;
+        case Command::SellOff:
+            return OpCode::SellOff;
+        case Command::Cost:
+            return OpCode::Cost;
+        default:
+            return std::nullopt;
     }
-    return QRect(QPoint(mainDisplay.left(), mainDisplay.bottom() + 1),
-                 QPoint(inputBox.left() - 1, buttonsTop - 1));
+}
+
+// Where the error notice may lie: under the main display's line of text, above
+// every caption, left of the input box. It then covers the display's lower
+// margin and the buttons' upper edges, and no text; how much room that leaves
+// depends on the faces at hand.
+QRect noticeBand(const QWidget& mainDisplay, const QWidget& inputBox,
+                 const QList<QAbstractButton*>& buttons) {
+    const QRect main = mainDisplay.geometry();
+    const int textBottom = main.center().y() + QFontMetrics(mainDisplay.font()).height() / 2;
+    int captionsTop = kClientHeight;
+    for (const QAbstractButton* button : buttons) {
+        captionsTop = std::min(captionsTop, button->geometry().center().y() -
+                                                QFontMetrics(button->font()).height() / 2);
+    }
+    return QRect(QPoint(main.left(), textBottom),
+                 QPoint(inputBox.geometry().left() - 1, captionsTop - 1));
 }
 
 }  // namespace
@@ -98,6 +123,7 @@ Panel::Panel() {
     displayPort_ = std::make_unique<WindowDisplay>(*mainDisplay_, *inputBox_, *equalsButton_);
     notice_ = new ErrorNotice(*this);
     announcer_ = new Announcer(*this);
+    markFunctions(controls);
     watchInput();
     setUpCommands();
     onLoad(state_, *displayPort_);
@@ -176,6 +202,15 @@ void Panel::setUpTabOrder(const std::array<QWidget*, kControls.size()>& controls
     }
 }
 
+void Panel::markFunctions(const std::array<QWidget*, kControls.size()>& controls) {
+    mark_ = std::make_unique<FunctionMark>(*announcer_);
+    for (std::size_t i = 0; i < kControls.size(); ++i) {
+        if (const auto function = tradingFunction(kControls[i].command)) {
+            mark_->addButton(*function, *static_cast<QAbstractButton*>(controls[i]));
+        }
+    }
+}
+
 void Panel::watchInput() {
     new InputHook(*this, {
                              .pressed = [this] { notice_->hide(); },
@@ -215,20 +250,24 @@ void Panel::copyMainText() {
 
 void Panel::pastePrice() {
     notice_->hide();
-    const std::optional<QString> price = pastedPrice(QGuiApplication::clipboard()->text());
-    if (!price) {
-        QApplication::beep();
+    const std::optional<QString> clipboardText = pasteGate_.read();
+    if (!clipboardText) {
+        return;
+    }
+    const auto price = pastedPrice(*clipboardText);
+    if (const auto* problem = std::get_if<PasteProblem>(&price)) {
+        reportFailure(NoticeContext::Paste, *problem);
         return;
     }
     std::vector<Command> keys;
-    for (const QChar ch : *price) {
+    for (const QChar ch : std::get<QString>(price)) {
         if (const auto command = onKey(ch.unicode())) {
             keys.push_back(*command);
         }
     }
     // All or nothing: a price the calculator cannot take whole is not begun.
     if (const auto failure = trialFailure(state_, keys)) {
-        reportFailure(*failure);
+        reportFailure(failure->context, failure->failure);
         return;
     }
     for (const Command command : keys) {
@@ -250,20 +289,25 @@ void Panel::contextMenuEvent(QContextMenuEvent* event) {
 
 void Panel::run(Command command) {
     notice_->hide();
+    const NoticeContext context = contextOf(command, state_);
+    std::optional<CalcFailure> failure;
     try {
         press(state_, *displayPort_, command);
     } catch (const CalcError& error) {
-        reportFailure(error.failure());
-        return;
+        failure = error.failure();
     }
-    if (command == Command::Equals) {
+    mark_->follow(pendingOperation(state_));
+    if (failure) {
+        reportFailure(context, *failure);
+    } else if (command == Command::Equals) {
         announceMainText();
     }
 }
 
-void Panel::reportFailure(CalcFailure failure) {
+void Panel::reportFailure(NoticeContext context, Failure failure) {
     QApplication::beep();
-    notice_->showFailure(failure, noticeBand(mainDisplay_->geometry(), inputBox_->geometry()));
+    notice_->showNotice(noticeText(context, failure),
+                        noticeBand(*mainDisplay_, *inputBox_, findChildren<QAbstractButton*>()));
 }
 
 void Panel::announceMainText() {

@@ -10,6 +10,9 @@
 #include "CalculatorState.h"
 #include "Command.h"
 #include "ControlTable.h"
+#include "FunctionMark.h"
+#include "NoticeText.h"
+#include "PasteGate.h"
 
 class QAbstractButton;
 class QContextMenuEvent;
@@ -26,7 +29,8 @@ class WindowDisplay;
 // state, and hands every click and typed character to the engine. Beside the
 // calculator's own keys it offers what a desktop program does: copy the main
 // display (Ctrl+C, Ctrl+Insert, or its right-click menu), paste a price
-// (Ctrl+V, Shift+Insert) and close (Ctrl+Q, Ctrl+W).
+// (Ctrl+V, Shift+Insert) and close (Ctrl+Q, Ctrl+W). The selected trading
+// function is marked on its button.
 class Panel final : public QWidget {
 public:
     Panel();
@@ -38,7 +42,9 @@ public:
     // Copies the main display's text, without trailing blanks.
     void copyMainText();
     // Types the price on the clipboard key by key, if every key of it goes
-    // through; beeps at anything else and changes nothing.
+    // through; otherwise beeps, says why in the notice and changes nothing.
+    // A press made while an earlier paste waited on the clipboard does
+    // nothing.
     void pastePrice();
 
 protected:
@@ -50,14 +56,17 @@ private:
     QWidget* createControl(const ControlInfo& info);
     void setUpTextBoxes();
     void setUpTabOrder(const std::array<QWidget*, kControls.size()>& controls);
+    // Has the selected trading function's button show it.
+    void markFunctions(const std::array<QWidget*, kControls.size()>& controls);
     void watchInput();
     void addCommand(std::initializer_list<QKeySequence> keys, std::function<void()> command);
     void setUpCommands();
 
-    // Carries out one command. A calculation that fails beeps and names the
-    // failure in the notice; the calculator keeps the state the engine left.
+    // Carries out one command. A calculation that fails beeps and says in
+    // the notice what went wrong; the calculator keeps the state the engine
+    // left.
     void run(Command command);
-    void reportFailure(CalcFailure failure);
+    void reportFailure(NoticeContext context, Failure failure);
     // Has screen readers read the main display, after "=".
     void announceMainText();
 
@@ -68,6 +77,8 @@ private:
     std::unique_ptr<WindowDisplay> displayPort_;
     ErrorNotice* notice_ = nullptr;
     Announcer* announcer_ = nullptr;
+    std::unique_ptr<FunctionMark> mark_;
+    PasteGate pasteGate_;
 };
 
 }  // namespace zorvane::ui

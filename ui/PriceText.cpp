@@ -12,13 +12,21 @@ QString withoutTrailingBlanks(const QString& text) {
     return text.left(end);
 }
 
-std::optional<QString> pastedPrice(const QString& clipboardText) {
+std::variant<QString, PasteProblem> pastedPrice(const QString& clipboardText) {
     const QString price = clipboardText.trimmed();
-    if (price.isEmpty() || price.size() > kLongestPastedPrice || price.count(u'.') > 1 ||
-        !std::all_of(price.begin(), price.end(),
-                     [](QChar ch) { return ch == u'.' || (ch >= u'0' && ch <= u'9'); }) ||
-        price == QStringLiteral(".")) {
-        return std::nullopt;
+    // Full-width digits and thousands separators are not the calculator's.
+    const bool plain =
+        price.count(u'.') <= 1 && std::all_of(price.begin(), price.end(), [](QChar ch) {
+            return ch == u'.' || (ch >= u'0' && ch <= u'9');
+        });
+    if (!plain) {
+        return PasteProblem::NotAPrice;
+    }
+    if (price.isEmpty() || price == QStringLiteral(".")) {
+        return PasteProblem::NoNumber;
+    }
+    if (price.size() > kLongestPastedPrice) {
+        return PasteProblem::TooLong;
     }
     return price;
 }

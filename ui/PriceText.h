@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QString>
-#include <optional>
+#include <variant>
+
+#include "NoticeText.h"
 
 namespace zorvane::ui {
 
@@ -13,8 +15,8 @@ QString withoutTrailingBlanks(const QString& text);
 
 // The price in a pasted text, to be typed key by key: a plain decimal number
 // of at most kLongestPastedPrice characters (digits with at most one "."),
-// with blanks around it allowed. Anything else gives nothing.
+// with blanks around it allowed; otherwise why it is none.
 inline constexpr qsizetype kLongestPastedPrice = 40;
-std::optional<QString> pastedPrice(const QString& clipboardText);
+std::variant<QString, PasteProblem> pastedPrice(const QString& clipboardText);
 
 }  // namespace zorvane::ui

@@ -4,6 +4,7 @@ bus; takes the program's path and its desktop entry."""
 
 import os
 import re
+import signal
 import subprocess
 import sys
 import time
@@ -11,7 +12,11 @@ import time
 import pyatspi
 from gi.repository import GLib
 
+import xkb
+
 TIMEOUT = 10.0
+# How long Qt's X11 clipboard waits on an owner that does not answer.
+FREEZE_PER_PASTE = 15.0
 
 
 def xdotool(*args):
@@ -152,6 +157,9 @@ def scenarios(calc):
         ("7*6=", lambda: calc.type("7*6="), calc.main, "42"),
         ("1250 rolled over", lambda: calc.roll_over(["1", "2", "5", "0"]), calc.main, "1250"),
         ("Ctrl+1 types nothing", lambda: calc.keys("2", "ctrl+1", "3"), calc.main, "23"),
+        # X11 gives the chord Esc's character; the 5 shows it was taken.
+        ("Ctrl+Alt+3 does not reset", lambda: (calc.type("12+3"), calc.keys("ctrl+alt+3", "5")),
+         calc.main, " 12+35"),
         ("rebound from the keyboard", lambda: (
             # Esc left the focus on "="; Tab twice reaches the rebound button.
             calc.keys("Tab", "Tab", "Return"), calc.type("20=10=")),
@@ -232,14 +240,148 @@ def screen_reader_checks(calc):
     # The cost function without a number of shares: prompt, input box and notice at once.
     calc.keys("Escape", *["shift+Tab"] * 7, "Return")
     calc.type("10==")
-    heard = poll_quietly(lambda: calc.notification_shown("类型不匹配"))
+    heard = poll_quietly(lambda: calc.notification_shown("请先输入股票数量"))
     results.append(("the notice is read out as a notification", heard, calc.shown[:]))
-    notice = pyatspi.findDescendant(calc.app, lambda a: a is not None and a.name == "类型不匹配")
-    covered = notice is None or overlap(extents(notice), extents(calc.input))
-    results.append(("the notice leaves the input box free", not covered,
-                    (notice and extents(notice), extents(calc.input))))
+    # The input box shows here; the strip ends where it begins.
+    input_left = extents(calc.input)[0]
+    results.append(notice_in_strip(calc, "请先输入股票数量", input_left))
     calc.screenshot("notice")
+
+    # A paste that is not a price: the longest notice.
+    refused = "只能粘贴数字和一个小数点"
+    calc.keys("Escape")
+    subprocess.run(["xclip", "-selection", "clipboard", "-i"], input="12.5元", text=True, check=True)
+    calc.keys("ctrl+v")
+    heard = poll_quietly(lambda: calc.notification_shown(refused))
+    results.append(("a refused paste is read out", heard, calc.shown[:]))
+    results.append(notice_in_strip(calc, refused, input_left))
+    calc.screenshot("refused-paste")
+    return results + function_mark_checks(calc)
+
+
+def notice_in_strip(calc, text, input_left):
+    """The notice lies under the main display, left of the input box."""
+    notice = pyatspi.findDescendant(calc.app, lambda a: a is not None and a.name == text)
+    place = notice and extents(notice)
+    main = extents(calc.main)
+    inside = place is not None and main[0] <= place[0] and place[2] <= input_left
+    return (f"the notice {text} fits the strip left of the input box", inside,
+            (place, main, input_left))
+
+
+def function_mark_checks(calc):
+    """The selected function's button is checked, and the change is heard."""
+    button = pyatspi.findDescendant(
+        calc.app, lambda a: a is not None and a.name == "反弹目标点预测")
+
+    def checked():
+        return button.getState().contains(pyatspi.STATE_CHECKED)
+    results = []
+    calc.keys("Escape")
+    calc.shown.clear()
+    calc.keys("Tab", "Tab", "Return")
+    marked = poll_quietly(checked)
+    results.append(("the selected function's button is checked for AT-SPI", marked, checked()))
+    heard = poll_quietly(lambda: calc.notification_shown("已选择：反弹目标点预测"))
+    results.append(("selecting a function is read out", heard, calc.shown[:]))
+    calc.type("20=10=")
+    calc.expect(calc.main, "标准反弹:13.75 中级反弹:15 ")
+    results.append(("the mark stays after the result", checked(), checked()))
+    calc.screenshot("function-marked")
+    calc.keys("Escape")
+    cleared = poll_quietly(lambda: not checked())
+    results.append(("Esc clears the mark", cleared, checked()))
+    heard = poll_quietly(lambda: calc.notification_shown("已退出：反弹目标点预测"))
+    results.append(("leaving the function is read out", heard, calc.shown[:]))
     return results
+
+
+# Ctrl+Alt chords on the us layout: (chord, keys typed before, text after the
+# chord and a 5). X11 turns Ctrl+2 to Ctrl+8, Ctrl+/ and Ctrl+[ into control
+# characters, which type nothing; Ctrl+Alt with the keypad's + - * / are the
+# X server's own (video modes, grabs) and never reach the window.
+CHORDS = (
+    [(f"ctrl+alt+{d}", "12", f"12{d}5") for d in "019"]
+    + [(f"ctrl+alt+{d}", "12", "125") for d in "2345678"]
+    + [(f"ctrl+alt+KP_{d}", "12", f"12{d}5") for d in "019"]
+    + [(f"ctrl+alt+KP_{d}", "12", "125") for d in "2345678"]
+    + [("ctrl+alt+period", "12", "12.5"), ("ctrl+alt+KP_Decimal", "12", "12.5"),
+       ("ctrl+alt+plus", "12", " 12+5"), ("ctrl+alt+minus", "12", " 12-5"),
+       ("ctrl+alt+asterisk", "12", " 12*5"), ("ctrl+alt+equal", "12+3", "5"),
+       ("ctrl+alt+slash", "12", "125"), ("ctrl+alt+bracketleft", "12", "125"),
+       ("ctrl+alt+Escape", "12", "125"), ("ctrl+alt+comma", "12", "125")]
+    + [(f"ctrl+alt+{k}", "12", "125") for k in ("KP_Add", "KP_Subtract", "KP_Multiply",
+                                                 "KP_Divide")]
+)
+
+
+def chord_checks(calc):
+    """(name, passed, what was seen) for each Ctrl+Alt chord."""
+    results = []
+    xkb.numlock_on()
+    for chord, before, wanted in CHORDS:
+        calc.keys("Escape")
+        calc.type(before)
+        calc.keys(chord, "5")
+        shown = calc.expect(calc.main, wanted)
+        results.append((f"{before} {chord} 5 shows {wanted!r}", shown is None, shown))
+    return results
+
+
+# The keypad's decimal key types "," on some layouts, "." on others; either
+# is the point. The main keyboard's comma is ignored.
+LAYOUTS = [("de", "KP_Separator"), ("fr", "KP_Decimal"), ("ru", "KP_Separator"),
+           ("it", "KP_Decimal"), ("br", "KP_Separator")]
+
+
+def layout_checks(calc):
+    """(name, passed, what was seen) on other keyboard layouts, Num Lock on."""
+    results = []
+    xkb.numlock_on()
+    for name, decimal in LAYOUTS:
+        with xkb.layout(name):
+            calc.keys("Escape", "KP_1", "KP_2", decimal, "KP_5")
+            shown = calc.expect(calc.main, "12.5")
+            results.append((f"{name}: keypad 1 2 {decimal} 5 shows 12.5", shown is None, shown))
+            calc.keys("Escape")
+            calc.type("12,5")
+            shown = calc.expect(calc.main, "125")
+            results.append((f"{name}: the main keyboard's comma is ignored", shown is None, shown))
+    calc.screenshot("keypad-point")
+    return results
+
+
+def paste_freeze_check(calc):
+    """Three Ctrl+V against a clipboard owner that hangs cost one wait: the
+    presses made during the wait are dropped, the 7 typed after them shows."""
+    calc.keys("Escape")
+    owner = subprocess.Popen(["xclip", "-quiet", "-selection", "clipboard", "-i"],
+                             stdin=subprocess.PIPE, stdout=subprocess.DEVNULL,
+                             stderr=subprocess.DEVNULL)
+    owner.stdin.write(b"12")
+    owner.stdin.close()
+    time.sleep(0.5)
+    os.kill(owner.pid, signal.SIGSTOP)
+    try:
+        start = time.monotonic()
+        calc.keys("ctrl+v", "ctrl+v", "ctrl+v")
+        calc.type("7")
+        poll("the 7 after three pastes", lambda: read_quietly(calc.main) == "7",
+             timeout=3 * FREEZE_PER_PASTE)
+        waited = time.monotonic() - start
+    finally:
+        owner.kill()
+        owner.wait()
+    return [(f"three pastes against a hung clipboard freeze the window once ({waited:.1f} s)",
+             waited < 1.5 * FREEZE_PER_PASTE, waited)]
+
+
+def read_quietly(accessible):
+    """The text, or None while the frozen window answers no AT-SPI call."""
+    try:
+        return text_of(accessible)
+    except Exception:  # pylint: disable=broad-except
+        return None
 
 
 def poll_quietly(read):
@@ -273,8 +415,9 @@ def main(program, desktop_entry):
                 report(f"{' '.join(keys)} from = reaches {button}", True, None)
             except RuntimeError:
                 report(f"{' '.join(keys)} from = reaches {button}", False, calc.focused_name())
-        for name, ok, seen in screen_reader_checks(calc):
-            report(name, ok, seen)
+        for checks in (screen_reader_checks, chord_checks, layout_checks):
+            for name, ok, seen in checks(calc):
+                report(name, ok, seen)
         for name, steps, display, wanted in scenarios(calc):
             calc.keys("Escape")
             if calc.expect(calc.main, "") is not None:
@@ -288,6 +431,8 @@ def main(program, desktop_entry):
             else:
                 failed += 1
                 print(f"FAIL {name}: shows {shown!r}, wanted {wanted!r}")
+        for name, ok, seen in paste_freeze_check(calc):
+            report(name, ok, seen)
     finally:
         if calc.close():
             passed += 1

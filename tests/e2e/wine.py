@@ -3,12 +3,15 @@ real X key events (xdotool), which Wine hands to the program as Windows key
 messages, and reads the main display through the program's own copy (Ctrl+C),
 which lands on the X clipboard. Run by scripts/check-windows with WINEPREFIX
 and DISPLAY set.
-    wine.py EXE                    the keyboard scenarios and Ctrl+Q
+    wine.py EXE                    the keyboard scenarios (the German keypad's
+                                   point too) and Ctrl+Q
     wine.py --picture PNG EXE      a picture of the window with a rebound prompt"""
 
 import subprocess
 import sys
 import time
+
+import xkb
 
 WINE = "/usr/lib/wine/wine64"
 TIMEOUT = 20.0
@@ -101,6 +104,21 @@ def scenarios(calc):
     ]
 
 
+def keypad_point(calc):
+    """(name, passed, copied): on the German layout the keypad's decimal key
+    types "," (Wine makes it VK_DECIMAL with that character); it is the point.
+    The layout stays until the copy is read, as Wine translates the keys when
+    it takes them."""
+    xkb.numlock_on()
+    with xkb.layout("de"):
+        # Wine reloads its keyboard map on the X mapping change.
+        time.sleep(1)
+        calc.keys("Escape", "KP_1", "KP_2", "KP_Separator", "KP_5")
+        copied = calc.copied("12.5")
+    time.sleep(1)
+    return ("German keypad 1 2 [decimal key] 5", copied == "12.5", copied)
+
+
 def main(exe):
     calc = Calculator(exe)
     print(f"window mapped, {calc.size()}")
@@ -122,6 +140,9 @@ def main(exe):
             else:
                 failed += 1
                 print(f"FAIL {name}: copied {copied!r}, wanted {wanted.rstrip(' ')!r}")
+        name, ok, copied = keypad_point(calc)
+        passed, failed = (passed + 1, failed) if ok else (passed, failed + 1)
+        print(f"{'PASS' if ok else 'FAIL'} {name}: copied {copied!r}, wanted '12.5'")
     finally:
         if calc.close():
             passed += 1

@@ -5,9 +5,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMenu>
+#include <QMimeData>
 #include <QTest>
+#include <QThread>
+#include <QTimer>
 
 #include "PanelDriver.h"
+#include "PasteGate.h"
 #include "UserTexts.h"
 
 namespace {
@@ -36,6 +40,53 @@ std::pair<int, int> inkColumns(QWidget& box) {
     }
     return {first, last};
 }
+
+// Where the notice fails to lie in the strip under the main display's line of
+// text, left of the input box and above every caption; empty if it does.
+QString noticeMisplaced(PanelDriver& ui) {
+    const QRect place = ui.notice()->geometry();
+    const QRect main = ui.mainBox()->geometry();
+    if (place.top() < main.center().y() + QFontMetrics(ui.mainBox()->font()).height() / 2 ||
+        place.left() < main.left() || place.right() >= ui.inputBox()->geometry().left()) {
+        return QStringLiteral("beside the strip");
+    }
+    for (QAbstractButton* button : ui.panel().findChildren<QAbstractButton*>()) {
+        const int captionTop =
+            button->geometry().center().y() - QFontMetrics(button->font()).height() / 2;
+        if (place.bottom() >= captionTop) {
+            return "over " + button->text();
+        }
+    }
+    return {};
+}
+
+void pressPaste(QWindow* window) {
+    QTest::keySequence(window, QKeySequence(Qt::CTRL | Qt::Key_V));
+}
+
+// The clipboard of a program that answers the first read only after a long
+// wait, as a hung one does when the platform gives up. Meanwhile the user
+// presses the paste keys again: once handed over at once, as a platform with
+// a modal loop would, and twice queued, as X11 hands them over after it.
+class HungClipboard final : public QMimeData {
+public:
+    explicit HungClipboard(QWindow* window) : window_(window) {}
+    mutable int reads = 0;
+
+protected:
+    QVariant retrieveData(const QString& /*mimeType*/, QMetaType /*type*/) const override {
+        if (++reads == 1) {
+            QThread::msleep(zorvane::ui::PasteGate::kLongWaitMs + 100);
+            pressPaste(window_);
+            QTimer::singleShot(0, window_, [this] { pressPaste(window_); });
+            QTimer::singleShot(0, window_, [this] { pressPaste(window_); });
+        }
+        return QStringLiteral("5");
+    }
+
+private:
+    QWindow* window_;
+};
 
 }  // namespace
 
@@ -217,6 +268,11 @@ private slots:
         QTest::newRow("Ctrl+1, control text") << Qt::Key_1 << ctrl << "\x11" << "12";
         QTest::newRow("Alt+3")              << Qt::Key_3 << Qt::KeyboardModifiers(Qt::AltModifier) << "3" << "12";
         QTest::newRow("Shift alone")        << Qt::Key_Shift << shift << "" << "12";
+        // The keypad's decimal key types "," on German layouts.
+        QTest::newRow("German keypad point") << Qt::Key_Comma << Qt::KeyboardModifiers(Qt::KeypadModifier) << "," << "12.";
+        QTest::newRow("main keyboard comma") << Qt::Key_Comma << Qt::KeyboardModifiers() << "," << "12";
+        // X11 gives Ctrl+Alt+3 the character of Esc.
+        QTest::newRow("Ctrl+Alt+3 as Esc")   << Qt::Key_3 << (ctrl | Qt::AltModifier) << "\x1b" << "12";
         // clang-format on
     }
 
@@ -359,7 +415,7 @@ private slots:
         QCOMPARE(ui.mainBox()->calculatorText(), zeros);
         QVERIFY(!ui.notice()->isVisible());
         ui.type("0");
-        QCOMPARE(ui.notice()->text(), QString("溢出"));
+        QCOMPARE(ui.notice()->text(), QString("小数位数太多"));
         QCOMPARE(ui.mainBox()->calculatorText(), zeros);
         // Copy takes the whole text.
         QTest::keySequence(ui.window(), QKeySequence(Qt::CTRL | Qt::Key_C));
@@ -444,17 +500,21 @@ private slots:
         QTest::newRow("blanks around")     << "1 +" << " \t7.25\n" << " 1+7.25" << "" << "";
         QTest::newRow("into a function")   << "反弹" << "168.35" << kPeakPrompt << "168.35" << "";
         QTest::newRow("40 characters")     << "" << longest << "0" + longest << "" << "";
-        QTest::newRow("41 characters")     << "" << longest + "0" << "" << "" << "";
-        QTest::newRow("two points")        << "" << "1.2.3" << "" << "" << "";
-        QTest::newRow("sign")              << "" << "-5" << "" << "" << "";
-        QTest::newRow("thousands")         << "" << "1,000" << "" << "" << "";
-        QTest::newRow("words")             << "" << "price 12" << "" << "" << "";
-        QTest::newRow("point alone")       << "" << "." << "" << "" << "";
-        QTest::newRow("empty")             << "" << "" << "" << "" << "";
+        const QString notAPrice = "只能粘贴数字和一个小数点";
+        const QString noNumber = "剪贴板里没有数字";
+        QTest::newRow("41 characters")     << "" << longest + "0" << "" << "" << "粘贴的数字太长";
+        QTest::newRow("two points")        << "" << "1.2.3" << "" << "" << notAPrice;
+        QTest::newRow("sign")              << "" << "-5" << "" << "" << notAPrice;
+        QTest::newRow("thousands")         << "" << "1,250.00" << "" << "" << notAPrice;
+        QTest::newRow("words")             << "" << "12.5元" << "" << "" << notAPrice;
+        QTest::newRow("full-width digits") << "" << "１２.５" << "" << "" << notAPrice;
+        QTest::newRow("point alone")       << "" << "." << "" << "" << noNumber;
+        QTest::newRow("blanks")            << "" << " \t " << "" << "" << noNumber;
+        QTest::newRow("empty")             << "" << "" << "" << "" << noNumber;
         // All or nothing: the 39th nine would pass the largest 32-bit float.
-        QTest::newRow("too large")         << "1 +" << QString(40, u'9') << " 1+" << "" << "浮点运算错误";
+        QTest::newRow("too large")         << "1 +" << QString(40, u'9') << " 1+" << "" << "数字太大，超出范围";
         QTest::newRow("too large in a function")
-            << "反弹 5" << QString(40, u'9') << kPeakPrompt << "5" << "浮点运算错误";
+            << "反弹 5" << QString(40, u'9') << kPeakPrompt << "5" << "数字太大，超出范围";
         // clang-format on
     }
 
@@ -474,7 +534,22 @@ private slots:
         QCOMPARE(ui.notice()->isVisible(), !notice.isEmpty());
         if (!notice.isEmpty()) {
             QCOMPARE(ui.notice()->text(), notice);
+            QCOMPARE(noticeMisplaced(ui), QString());
         }
+    }
+
+    void pastesQueuedDuringAWaitAreDropped() {
+        PanelDriver ui;
+        auto* clipboard = new HungClipboard(ui.window());
+        QApplication::clipboard()->setMimeData(clipboard);
+        pressPaste(ui.window());
+        QTest::qWait(50);
+        QCOMPARE(ui.mainBox()->text(), QString("5"));
+        // A press once the window is seen awake pastes again.
+        QTest::qWait(zorvane::ui::PasteGate::kQueuedPressesMs);
+        pressPaste(ui.window());
+        QCOMPARE(ui.mainBox()->text(), QString("55"));
+        QCOMPARE(clipboard->reads, 2);
     }
 
     void pasteIsTypedKeyByKey() {
@@ -515,12 +590,17 @@ private slots:
         const QString lastShown = "40000002270564450499304828498438258688";
         const QString escape(QChar(27));
         // clang-format off
-        QTest::newRow("division by zero")     << "5 / 0 =" << "除数为零" << " 5/0" << "2=" << "2.5";
-        QTest::newRow("zero divided by zero") << "/ =" << "溢出" << " 0/" << "2=" << "0";
+        const QString costResult = "高抛成本:10.14 接回成本:9.86 ";
+        QTest::newRow("division by zero")     << "5 / 0 =" << "除数不能为 0" << " 5/0" << "2=" << "2.5";
+        QTest::newRow("zero divided by zero") << "/ =" << "0 除以 0 没有结果" << " 0/" << "2=" << "0";
         QTest::newRow("cost without shares")
-            << "成本 1 0 = =" << "类型不匹配" << kSharesPrompt << "100=" << "高抛成本:10.14 接回成本:9.86 ";
+            << "成本 1 0 = =" << "请先输入股票数量" << kSharesPrompt << "100=" << costResult;
+        QTest::newRow("cost with 0 shares")
+            << "成本 1 0 = 0 =" << "股票数量不能为 0" << kSharesPrompt << "100=" << costResult;
+        QTest::newRow("result too large")
+            << "2" + QString(" 0").repeated(20) + " * =" << "结果太大，超出范围" << " 2E+20*" << escape + "1" << "1";
         QTest::newRow("mantissa too large")
-            << tooLarge << "浮点运算错误" << lastShown << escape + "1" << "1";
+            << tooLarge << "数字太大，超出范围" << lastShown << escape + "1" << "1";
         // clang-format on
     }
 
@@ -536,17 +616,8 @@ private slots:
         QVERIFY(ui.notice()->isVisible());
         QCOMPARE(ui.notice()->text(), notice);
         QCOMPARE(ui.mainBox()->text(), mainText);
-        // It hides no text: it lies below the main display's line of text,
-        // beside the input box and above every caption.
-        const QRect place = ui.notice()->geometry();
-        const QRect main = ui.mainBox()->geometry();
-        QVERIFY(place.top() >= main.center().y() + QFontMetrics(ui.mainBox()->font()).height() / 2);
-        QVERIFY(!place.intersects(ui.inputBox()->geometry()));
-        for (QAbstractButton* button : ui.panel().findChildren<QAbstractButton*>()) {
-            const int captionTop =
-                button->geometry().center().y() - QFontMetrics(button->font()).height() / 2;
-            QVERIFY2(place.bottom() < captionTop, qPrintable(button->text()));
-        }
+        // It hides no text.
+        QCOMPARE(noticeMisplaced(ui), QString());
         // Screen readers read it out when it appears, as a notification.
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(ui.notice());
         QCOMPARE(accessible->role(), QAccessible::Notification);
@@ -600,6 +671,37 @@ private slots:
         ui.click("1 2 +");
         ui.type("3");
         QVERIFY(!ui.panel().findChild<QWidget*>("朗读")->isVisible());
+    }
+
+    void selectedFunctionIsMarked_data() {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("marked");
+        QTest::addColumn<QString>("announced");
+        // clang-format off
+        QTest::newRow("selected")         << "反弹" << "反弹" << "已选择：反弹目标点预测";
+        QTest::newRow("after its result") << "反弹 2 0 = 1 0 =" << "反弹" << "标准反弹:13.75 中级反弹:15";
+        QTest::newRow("moved")            << "反弹 成本" << "成本" << "已选择：股票买卖成本";
+        QTest::newRow("reset")            << "回调 清除" << "" << "已退出：回调目标点预测";
+        QTest::newRow("operator")         << "出货 +" << "" << "已退出：出货目标点预测";
+        // clang-format on
+    }
+
+    void selectedFunctionIsMarked() {
+        QFETCH(QString, script);
+        QFETCH(QString, marked);
+        QFETCH(QString, announced);
+
+        PanelDriver ui;
+        ui.click(script);
+        for (const QString name : {"反弹", "回调", "出货", "成本"}) {
+            QAbstractButton* button = ui.button(name);
+            QCOMPARE(button->isChecked(), name == marked);
+            QCOMPARE(QAccessible::queryAccessibleInterface(button)->state().checked,
+                     name == marked);
+        }
+        auto* announcer = ui.panel().findChild<QWidget*>("朗读");
+        QCOMPARE(QAccessible::queryAccessibleInterface(announcer)->text(QAccessible::Name),
+                 announced);
     }
 
     void clickTakesNoticeAway() {

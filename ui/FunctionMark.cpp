@@ -1,0 +1,39 @@
+#include "FunctionMark.h"
+
+#include "Announcer.h"
+
+namespace zorvane::ui {
+
+void FunctionMark::addButton(OpCode function, QAbstractButton& button) {
+    button.setCheckable(true);
+    buttons_.at(count_++) = {function, &button};
+}
+
+void FunctionMark::follow(OpCode pending) {
+    QAbstractButton* const selected = buttonOf(pending);
+    if (selected == marked_) {
+        return;
+    }
+    QAbstractButton* const left = marked_;
+    marked_ = selected;
+    if (left != nullptr) {
+        left->setChecked(false);
+    }
+    if (selected != nullptr) {
+        selected->setChecked(true);
+        announcer_.announce(QStringLiteral("已选择：") + selected->text());
+    } else {
+        announcer_.announce(QStringLiteral("已退出：") + left->text());
+    }
+}
+
+QAbstractButton* FunctionMark::buttonOf(OpCode pending) const {
+    for (std::size_t i = 0; i < count_; ++i) {
+        if (buttons_[i].first == pending) {
+            return buttons_[i].second;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace zorvane::ui
