@@ -43,11 +43,11 @@ NoticeContext contextOf(Command command, const CalculatorState& before) {
     if (command != Command::Equals) {
         return NoticeContext::Other;
     }
-    if (before.opCode == OpCode::Cost) {
+    if (before.operation.opCode == OpCode::Cost) {
         return NoticeContext::CostEquals;
     }
     // An empty right-hand operand counts as 0.
-    if (before.opCode == OpCode::Divide && before.entryValue.toDouble() == 0.0) {
+    if (before.operation.opCode == OpCode::Divide && before.operation.entryValue.toDouble() == 0.0) {
         return NoticeContext::DivisionByZero;
     }
     return NoticeContext::Equals;

@@ -74,7 +74,7 @@ std::optional<TrialFailure> trialFailure(CalculatorState state,
 
 // The operation "=" will carry out, as the engine holds it.
 OpCode pendingOperation(const CalculatorState& state) {
-    return state.opCode;
+    return state.operation.opCode;
 }
 
 // The pending operation a trading function's button selects.
