@@ -6,7 +6,7 @@ SCREENSHOT_PACKAGES=(xvfb xauth xdotool imagemagick)
 CHECK_PACKAGES=(cmake make g++ clang libclang-rt-14-dev clang-tidy)
 # The Debian package build and its checks (scripts/check-package).
 PACKAGE_CHECK_PACKAGES=(dpkg-dev debhelper fakeroot lintian devscripts appstream desktop-file-utils
-                        file imagemagick python3 googletest locales man-db)
+                        file imagemagick python3 googletest locales man-db rsync)
 # The icons are rendered from their SVG at build time.
 BUILD_PACKAGES+=(librsvg2-bin)
 # The end-to-end check on a virtual X server (scripts/e2e).
@@ -20,3 +20,6 @@ WINDOWS_PACKAGES=("${WINDOWS_QT_PACKAGES[@]}" googletest librsvg2-bin icoutils n
                   wine64 fonts-arphic-uming)
 # Running them under Wine on a virtual X server (scripts/check-windows).
 WINDOWS_CHECK_PACKAGES=(wine64 fonts-arphic-uming icoutils xvfb xauth xdotool xclip imagemagick)
+# The Debian 13 build root (scripts/debian13): what a minimal root lacks
+# besides the lists above.
+DEBIAN13_PACKAGES=(build-essential rsync)
