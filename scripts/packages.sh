@@ -3,7 +3,7 @@ BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-arphic-um
 TEST_PACKAGES=(googletest libgtest-dev locales)
 BENCH_PACKAGES=(xvfb libx11-dev libbenchmark-dev)
 SCREENSHOT_PACKAGES=(xvfb xauth xdotool imagemagick)
-CHECK_PACKAGES=(cmake make g++ clang libclang-rt-14-dev clang-tidy)
+CHECK_PACKAGES=(cmake make g++ clang libclang-rt-dev clang-tidy)
 # The Debian package build and its checks (scripts/check-package).
 PACKAGE_CHECK_PACKAGES=(dpkg-dev debhelper fakeroot lintian devscripts appstream desktop-file-utils
                         file imagemagick python3 googletest locales man-db rsync)
