@@ -20,6 +20,7 @@ WINDOWS_PACKAGES=("${WINDOWS_QT_PACKAGES[@]}" googletest librsvg2-bin icoutils n
                   wine64 fonts-arphic-uming)
 # Running them under Wine on a virtual X server (scripts/check-windows).
 WINDOWS_CHECK_PACKAGES=(wine64 fonts-arphic-uming icoutils xvfb xauth xdotool xclip imagemagick)
-# The Debian 13 build root (scripts/debian13): what a minimal root lacks
-# besides the lists above.
+# The Debian 13 build root (scripts/debian13): the tool that makes it, and
+# what the minimal root lacks besides the lists above.
+DEBIAN13_HOST_PACKAGES=(debootstrap)
 DEBIAN13_PACKAGES=(build-essential rsync)
