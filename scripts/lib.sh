@@ -73,7 +73,8 @@ zorvane_x_server_ready() {
 start_x_server() {
     [ -n "$zorvane_xvfb_pid" ] && return 0
     local size=${1:-640x480x24} number=90 tries _
-    at_exit 'kill "$zorvane_xvfb_pid" 2>/dev/null || true'
+    # Waiting for the server to end frees its display number for the next run.
+    at_exit 'kill "$zorvane_xvfb_pid" 2>/dev/null && wait "$zorvane_xvfb_pid" 2>/dev/null || true'
     for tries in $(seq 20); do
         while [ -e "/tmp/.X${number}-lock" ] || [ -e "/tmp/.X11-unix/X${number}" ]; do
             number=$((number + 1))

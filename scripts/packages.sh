@@ -6,10 +6,10 @@ TEST_PACKAGES=(googletest libgtest-dev locales)
 # (fonts-arphic-uming is a build package), and with none but DejaVu.
 TEST_PACKAGES+=(fonts-noto-cjk fonts-arphic-gbsn00lp fonts-wqy-zenhei fonts-dejavu-core)
 BENCH_PACKAGES=(xvfb libx11-dev libbenchmark-dev)
-CHECK_PACKAGES=(cmake make g++ clang libclang-rt-14-dev clang-tidy)
+CHECK_PACKAGES=(cmake make g++ clang libclang-rt-dev clang-tidy)
 # The Debian package build and its checks (scripts/check-package).
 PACKAGE_CHECK_PACKAGES=(dpkg-dev debhelper fakeroot lintian devscripts appstream desktop-file-utils
-                        file imagemagick python3 googletest locales man-db)
+                        file imagemagick python3 googletest locales man-db rsync)
 # The icons are rendered from their SVG at build time.
 BUILD_PACKAGES+=(librsvg2-bin)
 # The end-to-end check on a virtual X server (scripts/e2e).
@@ -23,3 +23,7 @@ WINDOWS_PACKAGES=("${WINDOWS_QT_PACKAGES[@]}" googletest librsvg2-bin icoutils n
                   wine64 fonts-arphic-uming)
 # Running them under Wine on a virtual X server (scripts/check-windows).
 WINDOWS_CHECK_PACKAGES=(wine64 fonts-arphic-uming icoutils xvfb xauth xdotool x11-xkb-utils xclip imagemagick)
+# The Debian 13 build root (scripts/debian13): the tool that makes it, and
+# what the minimal root lacks besides the lists above.
+DEBIAN13_HOST_PACKAGES=(debootstrap)
+DEBIAN13_PACKAGES=(build-essential rsync)
