@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <stdexcept>
 
 namespace zorvane {
@@ -7,7 +8,7 @@ namespace zorvane {
 // The four run-time failures of the number handling. The engine checks no
 // input ahead of time; an operation that fails stops at the failing step and
 // throws CalcError, leaving every field it already wrote as it is.
-enum class CalcFailure {
+enum class CalcFailure : std::uint8_t {
     Overflow,
     DivisionByZero,
     TypeMismatch,

@@ -2,6 +2,7 @@
 
 #include <QRect>
 #include <array>
+#include <cstdint>
 #include <optional>
 
 #include "Command.h"
@@ -17,7 +18,7 @@ inline constexpr int kTwipsPerPixel = 15;
 inline constexpr int kClientWidth = 344;
 inline constexpr int kClientHeight = 329;
 
-enum class ControlKind { MainDisplay, InputBox, Button };
+enum class ControlKind : std::uint8_t { MainDisplay, InputBox, Button };
 
 // One control of the window: what it is, where it stands and what it does.
 // Texts are UTF-8; positions and sizes in twips.

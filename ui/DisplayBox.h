@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QLineEdit>
 #include <QPointer>
+#include <cstdint>
 
 namespace zorvane::ui {
 
@@ -22,7 +23,7 @@ class DisplayBox final : public QLineEdit {
     Q_OBJECT
 
 public:
-    enum class View { End, Start, Prompt };
+    enum class View : std::uint8_t { End, Start, Prompt };
 
     // Small enough for the longest result the trading functions give (two
     // negative 15-digit numbers in E form) in the widest Chinese face: it

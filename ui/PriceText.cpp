@@ -13,7 +13,7 @@ QString withoutTrailingBlanks(const QString& text) {
 }
 
 std::variant<QString, PasteProblem> pastedPrice(const QString& clipboardText) {
-    const QString price = clipboardText.trimmed();
+    QString price = clipboardText.trimmed();
     // Full-width digits and thousands separators are not the calculator's.
     const bool plain =
         price.count(u'.') <= 1 && std::all_of(price.begin(), price.end(), [](QChar ch) {
