@@ -68,7 +68,9 @@ scratch_dir() {
 # tried.
 zorvane_xvfb_pid=
 zorvane_x_server_ready() {
-    [ "$(tr -d ' \n' 2>/dev/null <"/tmp/.X$1-lock")" = "$zorvane_xvfb_pid" ] && [ -e "/tmp/.X11-unix/X$1" ]
+    [ "$(tr -d ' \n' 2>/dev/null <"/tmp/.X$1-lock")" = "$zorvane_xvfb_pid" ] && [ -e "/tmp/.X11-unix/X$1" ] &&
+        # A client can connect (x11-utils, where the script installs it).
+        { ! command -v xdpyinfo >/dev/null || DISPLAY=":$1" xdpyinfo >/dev/null 2>&1; }
 }
 start_x_server() {
     [ -n "$zorvane_xvfb_pid" ] && return 0
