@@ -65,7 +65,9 @@ scratch_dir() {
 # Display numbers from :90 up. Another script may take the same number
 # between the scan and the start; the server is ours once the display's lock
 # file holds its process id and its socket is there, else the next number is
-# tried.
+# tried. -noreset: an X server resets when its last client leaves, and a
+# client connecting during the reset fails ("cannot open display"), which
+# the short-lived tools and programs of these scripts would keep meeting.
 zorvane_xvfb_pid=
 zorvane_x_server_ready() {
     [ "$(tr -d ' \n' 2>/dev/null <"/tmp/.X$1-lock")" = "$zorvane_xvfb_pid" ] && [ -e "/tmp/.X11-unix/X$1" ] &&
@@ -81,7 +83,7 @@ start_x_server() {
         while [ -e "/tmp/.X${number}-lock" ] || [ -e "/tmp/.X11-unix/X${number}" ]; do
             number=$((number + 1))
         done
-        Xvfb ":${number}" -screen 0 "$size" -dpi 96 -nolisten tcp >/dev/null 2>&1 &
+        Xvfb ":${number}" -screen 0 "$size" -dpi 96 -nolisten tcp -noreset >/dev/null 2>&1 &
         zorvane_xvfb_pid=$!
         for _ in $(seq 500); do
             if zorvane_x_server_ready "$number"; then
