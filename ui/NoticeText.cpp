@@ -47,7 +47,8 @@ NoticeContext contextOf(Command command, const CalculatorState& before) {
         return NoticeContext::CostEquals;
     }
     // An empty right-hand operand counts as 0.
-    if (before.operation.opCode == OpCode::Divide && before.operation.entryValue.toDouble() == 0.0) {
+    if (before.operation.opCode == OpCode::Divide &&
+        before.operation.entryValue.toDouble() == 0.0) {
         return NoticeContext::DivisionByZero;
     }
     return NoticeContext::Equals;
