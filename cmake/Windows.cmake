@@ -80,3 +80,10 @@ cmake_language(DEFER CALL zorvane_windows_finish)
 add_executable(empty_window EXCLUDE_FROM_ALL ${CMAKE_SOURCE_DIR}/bench/startup/empty_window.cpp)
 target_link_libraries(empty_window PRIVATE Qt6::Widgets)
 set_target_properties(empty_window PROPERTIES WIN32_EXECUTABLE ON)
+
+# What UI Automation, the interface of Windows screen readers, sees of the
+# window and what its actions do: a probe for the checks under Wine.
+if(BUILD_TESTING)
+  add_executable(uia_probe ${CMAKE_SOURCE_DIR}/tests/e2e/uia_probe.cpp)
+  target_link_libraries(uia_probe PRIVATE ole32 oleaut32 uuid)
+endif()

@@ -44,7 +44,8 @@ class Window:
     focused; keys and text go to it as real X key events."""
 
     def __init__(self, command, timeout=TIMEOUT, key_delay=30, type_delay=40):
-        self.process = subprocess.Popen(command)
+        # Not on the caller's output: a program left running would hold it open.
+        self.process = subprocess.Popen(command, stdout=subprocess.DEVNULL)
         self.key_delay, self.type_delay = str(key_delay), str(type_delay)
 
         def search():
