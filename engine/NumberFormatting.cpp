@@ -103,10 +103,6 @@ std::string numericText(double x) {
     return signedText(x, kDoubleDigits);
 }
 
-std::string numericText(double x, int significantDigits) {
-    return signedText(x, significantDigits);
-}
-
 std::string numericText(float x) {
     return signedText(x, kFloatDigits);
 }

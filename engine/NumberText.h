@@ -20,15 +20,11 @@ namespace zorvane {
 std::string numericText(double x);
 std::string numericText(float x);
 std::string numericText(const CalcValue& x);
-// A 64-bit float with fewer significant digits: the plain calculator's results
-// show kPlainDigits.
-inline constexpr int kPlainDigits = 7;
-std::string numericText(double x, int significantDigits);
 
 // The same with one sign position in front: " 12", "-3", " 0", " 0.5".
-template <typename Number, typename... Digits>
-std::string signedNumericText(const Number& x, Digits... significantDigits) {
-    std::string text = numericText(x, significantDigits...);
+template <typename Number>
+std::string signedNumericText(const Number& x) {
+    std::string text = numericText(x);
     return text.front() == '-' ? text : ' ' + text;
 }
 

@@ -97,6 +97,8 @@ TEST(TradingFunctions, ResultTexts) {
         {"R19.73=14.65=", "标准反弹:16.56 中级反弹:17.19 "},
         {"R25.8=18.32=", "标准反弹:21.12 中级反弹:22.06 "},
         {"P10.03=10.04=", "标准回调:10.04 保守回调:10.04 "},
+        // Prices and results beyond seven digits.
+        {"S1234567.89=", "保守出货:1697530.85  标准出货:1997530.85"},
     };
     expectResults(rows);
 }
