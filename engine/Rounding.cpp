@@ -1,12 +1,11 @@
 #include <algorithm>
-#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
-#include <string_view>
 
 #include "NumberText.h"
+#include "Significand.h"
 
 namespace zorvane {
 
@@ -29,31 +28,10 @@ struct Decimal {
     int exponent = 0;
 };
 
-// x read to kReadDigits significant digits. std::to_chars rounds the exact
-// binary value, an exact tie to the even digit.
+// x read to kReadDigits significant digits.
 Decimal readDecimal(double x) {
-    std::array<char, 32> text{};
-    const auto written = std::to_chars(text.data(), text.data() + text.size(), x,
-                                       std::chars_format::scientific, kReadDigits - 1);
-    const std::string_view scientific(text.data(),
-                                      static_cast<std::size_t>(written.ptr - text.data()));
-    Decimal decimal;
-    std::size_t pos = 0;
-    if (scientific[pos] == '-') {
-        decimal.negative = true;
-        ++pos;
-    }
-    for (; scientific[pos] != 'e'; ++pos) {
-        if (scientific[pos] != '.') {
-            decimal.digits += scientific[pos];
-        }
-    }
-    const std::size_t exponentStart = pos + (scientific[pos + 1] == '+' ? 2 : 1);
-    int firstDigitExponent = 0;
-    std::from_chars(scientific.data() + exponentStart, scientific.data() + scientific.size(),
-                    firstDigitExponent);
-    decimal.exponent = firstDigitExponent - (kReadDigits - 1);
-    return decimal;
+    const Significand s = significand(x, kReadDigits);
+    return {s.negative, s.digits, s.exponent + 1 - static_cast<int>(s.digits.size())};
 }
 
 // Adds one to a string of decimal digits.
