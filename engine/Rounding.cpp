@@ -36,14 +36,15 @@ Decimal readDecimal(double x) {
 
 // Adds one to a string of decimal digits.
 void increment(std::string& digits) {
-    for (auto digit = digits.rbegin(); digit != digits.rend(); ++digit) {
-        if (*digit != '9') {
-            ++*digit;
-            return;
-        }
-        *digit = '0';
+    // Trailing nines become zeros and carry one into the digit before them.
+    const auto carried =
+        std::find_if(digits.rbegin(), digits.rend(), [](char c) { return c != '9'; });
+    std::fill(digits.rbegin(), carried, '0');
+    if (carried == digits.rend()) {
+        digits.insert(digits.begin(), '1');
+    } else {
+        ++*carried;
     }
-    digits.insert(digits.begin(), '1');
 }
 
 // The decimal rounded to n places: the dropped digits decide, and exactly
