@@ -44,8 +44,7 @@ void calculate(CalculatorState& state, DisplayPort& display) {
         throw CalcError(CalcFailure::Overflow);
     }
     operation.resultValue = result;
-    showMain(state, display, numericText(roundHalfEven(result, kShownDecimals), kPlainDigits),
-             TextKind::Result);
+    showMain(state, display, numericText(roundHalfEven(result, kShownDecimals)), TextKind::Result);
     operation.accumulator = CalcValue::float64(result);
 }
 
@@ -59,7 +58,7 @@ void onOperator(CalculatorState& state, DisplayPort& display, OpCode op) {
     state.entry = {};
     state.trading.functionMode = false;
     state.entry.operatorTrail =
-        signedNumericText(state.operation.resultValue, kPlainDigits) + operatorCharacter(op);
+        signedNumericText(state.operation.resultValue) + operatorCharacter(op);
     showMain(state, display, state.entry.operatorTrail, TextKind::Number);
 }
 

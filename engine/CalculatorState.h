@@ -40,8 +40,12 @@ enum class EntrySign : std::uint8_t { Unsigned, Positive, Negative };
 // The number being typed, digit by digit. A fresh number is NumberEntry{}:
 // reset, an operator and equals start one.
 struct NumberEntry {
+    // At most this many significant digits are typed: they are held exactly,
+    // and a 64-bit float tells every such number from its neighbours.
+    static constexpr int kMaxSignificantDigits = 15;
+
     bool decimalMode = false;         // the point was pressed for this number
-    float digitMantissa = 0.0f;       // the typed digits read as a whole number
+    std::uint64_t digitMantissa = 0;  // the typed digits read as a whole number
     std::int16_t fractionDigits = 0;  // how many of them stand after the point
     // How the number is written, so that the display shows exactly the
     // number the calculator holds.

@@ -1,5 +1,4 @@
 #include <charconv>
-#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -11,31 +10,32 @@ namespace zorvane {
 
 namespace {
 
-// 10 raised to n as the nearest 64-bit float; infinity from 10^309 on.
-double powerOfTen(int n) {
-    const std::string text = "1e" + std::to_string(n);
-    double power = 0.0;
-    const auto parsed = std::from_chars(text.data(), text.data() + text.size(), power);
-    if (parsed.ec == std::errc::result_out_of_range) {
-        return std::numeric_limits<double>::infinity();
+// The first mantissa with one digit too many.
+constexpr std::uint64_t kMantissaLimit = [] {
+    std::uint64_t limit = 1;
+    for (int i = 0; i < NumberEntry::kMaxSignificantDigits; ++i) {
+        limit *= 10;
     }
-    return power;
-}
+    return limit;
+}();
 
-// The value of the digits typed so far, with the sign the number keeps.
+// From this many decimals on, 10^n is beyond the 64-bit range.
+constexpr int kFirstDecimalOutOfRange = std::numeric_limits<double>::max_exponent10 + 1;
+
+// The typed digits as the 64-bit float nearest to the decimal they write,
+// with the sign the number keeps: from_chars rounds the decimal once.
 CalcValue typedValue(const CalculatorState& state) {
-    const double magnitude = state.entry.digitMantissa / powerOfTen(state.entry.fractionDigits);
+    const std::string text = std::to_string(state.entry.digitMantissa) + "e-" +
+                             std::to_string(state.entry.fractionDigits);
+    double magnitude = 0.0;
+    std::from_chars(text.data(), text.data() + text.size(), magnitude);
     return CalcValue::float64(state.entry.sign == EntrySign::Negative ? -magnitude : magnitude);
 }
 
 // The mantissa's digits with the point fractionDigits from their end: "12.5",
-// "0.05", "12.", "0.00". The mantissa is a whole number, written exactly.
+// "0.05", "12.", "0.00".
 std::string typedDigits(const CalculatorState& state) {
-    char buffer[64];
-    const auto written =
-        std::to_chars(buffer, buffer + sizeof buffer,
-                      static_cast<double>(state.entry.digitMantissa), std::chars_format::fixed, 0);
-    std::string digits(buffer, written.ptr);
+    std::string digits = std::to_string(state.entry.digitMantissa);
     if (!state.entry.decimalMode) {
         return digits;
     }
@@ -96,18 +96,18 @@ void onDigit(CalculatorState& state, DisplayPort& display, int digit) {
         }
         ++fractionDigits;
     }
-    // Exact in 64 bits, then rounded to the 32-bit mantissa after every digit.
-    const auto mantissa =
-        nearestFloat32(static_cast<double>(state.entry.digitMantissa) * 10 + digit);
-    if (!mantissa) {
+    // Leading zeros keep the mantissa at 0 and do not count; every digit after
+    // the first non-zero one does.
+    const std::uint64_t mantissa = state.entry.digitMantissa * 10 + static_cast<unsigned>(digit);
+    if (mantissa >= kMantissaLimit) {
         throw CalcError(CalcFailure::FloatingPoint);
     }
-    // From 309 decimals on, 10^n is beyond the 64-bit range: a number that is
-    // not all zeros would be held as 0 while its digits are shown.
-    if (*mantissa != 0.0f && std::isinf(powerOfTen(fractionDigits))) {
+    // Beyond the 308th decimal a 64-bit float loses a number's digits: only
+    // zeros may go on there.
+    if (mantissa != 0 && fractionDigits >= kFirstDecimalOutOfRange) {
         throw CalcError(CalcFailure::Overflow);
     }
-    state.entry.digitMantissa = *mantissa;
+    state.entry.digitMantissa = mantissa;
     state.entry.fractionDigits = fractionDigits;
     state.entry.typed = true;
     state.operation.entryValue = typedValue(state);

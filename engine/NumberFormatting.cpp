@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "NumberText.h"
+#include "Significand.h"
 
 namespace zorvane {
 
@@ -16,16 +17,8 @@ constexpr int kFloatDigits = 7;
 // Below this magnitude (after rounding) numbers use the exponent form.
 constexpr int kSmallestPlainExponent = -4;
 
-// A number rounded to a count of significant digits: the digits without
-// trailing zeros, and the decimal exponent of the first one.
-struct Significand {
-    bool negative = false;
-    std::string digits;
-    int exponent = 0;
-};
-
 template <typename T>
-Significand significand(T x, int significantDigits) {
+Significand roundedSignificand(T x, int significantDigits) {
     std::array<char, 64> text{};
     const auto written = std::to_chars(text.data(), text.data() + text.size(), x,
                                        std::chars_format::scientific, significantDigits - 1);
@@ -82,7 +75,7 @@ std::string magnitudeText(T magnitude, int significantDigits) {
     if (magnitude == 0 || !std::isfinite(magnitude)) {
         return "0";
     }
-    const Significand s = significand(magnitude, significantDigits);
+    const Significand s = roundedSignificand(magnitude, significantDigits);
     if (s.exponent >= significantDigits || s.exponent < kSmallestPlainExponent) {
         return exponentForm(s);
     }
@@ -99,12 +92,12 @@ std::string signedText(T x, int significantDigits) {
 
 }  // namespace
 
-std::string numericText(double x) {
-    return signedText(x, kDoubleDigits);
+Significand significand(double x, int significantDigits) {
+    return roundedSignificand(x, significantDigits);
 }
 
-std::string numericText(double x, int significantDigits) {
-    return signedText(x, significantDigits);
+std::string numericText(double x) {
+    return signedText(x, kDoubleDigits);
 }
 
 std::string numericText(float x) {

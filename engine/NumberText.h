@@ -20,15 +20,11 @@ namespace zorvane {
 std::string numericText(double x);
 std::string numericText(float x);
 std::string numericText(const CalcValue& x);
-// A 64-bit float with fewer significant digits: the plain calculator's results
-// show kPlainDigits.
-inline constexpr int kPlainDigits = 7;
-std::string numericText(double x, int significantDigits);
 
 // The same with one sign position in front: " 12", "-3", " 0", " 0.5".
-template <typename Number, typename... Digits>
-std::string signedNumericText(const Number& x, Digits... significantDigits) {
-    std::string text = numericText(x, significantDigits...);
+template <typename Number>
+std::string signedNumericText(const Number& x) {
+    std::string text = numericText(x);
     return text.front() == '-' ? text : ' ' + text;
 }
 
@@ -48,8 +44,10 @@ double numberInFull(std::string_view text);
 // that rounding goes beyond the largest finite 32-bit float.
 std::optional<float> nearestFloat32(double x);
 
-// x rounded to n decimal places on its exact binary value: only a value that
-// is exactly halfway is a tie, and a tie goes to the even last digit.
+// x rounded to n decimal places as a person reads it: x is first read to 15
+// significant digits (the digits numericText shows), and a tie of that
+// decimal goes to the even last digit. 16.995 to two places gives 17 though
+// its binary value lies just below; 2.125 gives 2.12 and 2.375 gives 2.38.
 double roundHalfEven(double x, int n);
 
 }  // namespace zorvane

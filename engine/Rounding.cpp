@@ -1,11 +1,11 @@
 #include <algorithm>
-#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
-#include <system_error>
+#include <string>
 
 #include "NumberText.h"
+#include "Significand.h"
 
 namespace zorvane {
 
@@ -16,23 +16,71 @@ namespace {
 // mantissa, so the tie itself rounds up).
 constexpr double kFloat32RoundsToInfinity = 0x1.ffffffp127;
 
-// The decimal text of x rounded to n places is exact: std::to_chars works on
-// the binary value and resolves an exact tie to the even digit. Reading that
-// text back gives the value nearest to the rounded decimal.
-double roundDecimal(double x, int n) {
-    if (!std::isfinite(x)) {
-        return x;
+// How many significant digits a person reads of a 64-bit float: the digits
+// the displays show, and the decimal whose ties are ties.
+constexpr int kReadDigits = 15;
+
+// A decimal number: sign, the whole number of its digits, and the power of
+// ten they are scaled by.
+struct Decimal {
+    bool negative = false;
+    std::string digits;
+    int exponent = 0;
+};
+
+// x read to kReadDigits significant digits.
+Decimal readDecimal(double x) {
+    const Significand s = significand(x, kReadDigits);
+    return {s.negative, s.digits, s.exponent + 1 - static_cast<int>(s.digits.size())};
+}
+
+// Adds one to a string of decimal digits.
+void increment(std::string& digits) {
+    // Trailing nines become zeros and carry one into the digit before them.
+    const auto carried =
+        std::find_if(digits.rbegin(), digits.rend(), [](char c) { return c != '9'; });
+    std::fill(digits.rbegin(), carried, '0');
+    if (carried == digits.rend()) {
+        digits.insert(digits.begin(), '1');
+    } else {
+        ++*carried;
     }
-    // Enough room for every digit of the largest double plus the decimals.
-    std::array<char, 400> text{};
-    const auto written =
-        std::to_chars(text.data(), text.data() + text.size(), x, std::chars_format::fixed, n);
-    if (written.ec != std::errc()) {
-        return x;
+}
+
+// The decimal rounded to n places: the dropped digits decide, and exactly
+// half a unit goes to the even last digit.
+Decimal roundToPlaces(Decimal decimal, int n) {
+    const int dropped = -n - decimal.exponent;
+    if (dropped <= 0) {
+        return decimal;
     }
-    double rounded = 0.0;
-    std::from_chars(text.data(), written.ptr, rounded, std::chars_format::fixed);
-    return rounded;
+    const auto digitCount = static_cast<int>(decimal.digits.size());
+    const int kept = std::max(digitCount - dropped, 0);
+    const std::string rest =
+        std::string(static_cast<std::size_t>(std::max(dropped - digitCount, 0)), '0') +
+        decimal.digits.substr(static_cast<std::size_t>(kept));
+    decimal.digits.resize(static_cast<std::size_t>(kept));
+    decimal.exponent = -n;
+    const bool aboveHalf =
+        rest[0] > '5' || (rest[0] == '5' && rest.find_first_not_of('0', 1) != std::string::npos);
+    const bool half = rest[0] == '5' && !aboveHalf;
+    const bool odd = !decimal.digits.empty() && (decimal.digits.back() - '0') % 2 == 1;
+    if (aboveHalf || (half && odd)) {
+        increment(decimal.digits);
+    }
+    if (decimal.digits.empty()) {
+        decimal.digits = "0";
+    }
+    return decimal;
+}
+
+// The 64-bit float nearest to a decimal.
+double nearestDouble(const Decimal& decimal) {
+    const std::string text =
+        (decimal.negative ? "-" : "") + decimal.digits + "e" + std::to_string(decimal.exponent);
+    double value = 0.0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
 }
 
 constexpr int kMaxDecimals = 40;
@@ -47,7 +95,10 @@ std::optional<float> nearestFloat32(double x) {
 }
 
 double roundHalfEven(double x, int n) {
-    return roundDecimal(x, std::clamp(n, 0, kMaxDecimals));
+    if (!std::isfinite(x) || x == 0) {
+        return x;
+    }
+    return nearestDouble(roundToPlaces(readDecimal(x), std::clamp(n, 0, kMaxDecimals)));
 }
 
 }  // namespace zorvane

@@ -27,8 +27,8 @@ std::uint8_t anyByte(std::mt19937& random) {
     return static_cast<std::uint8_t>(std::uniform_int_distribution<int>(0, 255)(random));
 }
 
-// Only zeros can run long: any other digit overflows the mantissa within 39
-// digits. Most counts are short, some are powers of two. The longest run,
+// Only zeros can run long: after a first other digit, the 16th digit is
+// refused. Most counts are short, some are powers of two. The longest run,
 // 32768 zeros, follows equals and a point, which start a fresh number with a
 // point, so that its zeros use up the 32767 digits allowed after a point.
 void appendRun(std::mt19937& random, std::vector<std::uint8_t>& keys) {

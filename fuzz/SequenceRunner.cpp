@@ -123,7 +123,7 @@ bool entersNumber(std::optional<Command> command) {
 bool allFinite(const CalculatorState& s) {
     return std::isfinite(s.operation.entryValue.toDouble()) &&
            std::isfinite(s.operation.accumulator.toDouble()) &&
-           std::isfinite(s.entry.digitMantissa) && std::isfinite(s.operation.resultValue);
+           std::isfinite(s.operation.resultValue);
 }
 
 bool sameDisplay(const RecordingDisplay& a, const RecordingDisplay& b) {

@@ -20,7 +20,7 @@ const std::array<Notice, 11> kNotices = {{
     {NoticeContext::DivisionByZero, CalcFailure::DivisionByZero, "除数不能为 0"},
     {NoticeContext::DivisionByZero, CalcFailure::Overflow, "0 除以 0 没有结果"},
     {NoticeContext::Typing, CalcFailure::Overflow, "小数位数太多"},
-    {NoticeContext::Typing, CalcFailure::FloatingPoint, "数字太大，超出范围"},
+    {NoticeContext::Typing, CalcFailure::FloatingPoint, "最多只能输入 15 位数字"},
     {NoticeContext::Paste, PasteProblem::NoNumber, "剪贴板里没有数字"},
     {NoticeContext::Paste, PasteProblem::NotAPrice, "只能粘贴数字和一个小数点"},
     {NoticeContext::Paste, PasteProblem::TooLong, "粘贴的数字太长"},

@@ -9,9 +9,8 @@
 
 namespace {
 
-const std::string k38Zeros(38, '0');
-// 3 and 38 zeros as the 32-bit mantissa holds it.
-const std::string kHeld39Digits = "299999959984956368474463146386642698240";
+// The longest number typed: 15 significant digits, held and shown as typed.
+const std::string kFifteenDigits = "12345678901234.5";
 
 enum class Shown { Main, Input };
 
@@ -43,6 +42,8 @@ BENCHMARK_CAPTURE(pressKeys, sell_off, std::string("S10="), Shown::Main,
                   "保守出货:13.75  标准出货:16.18");
 BENCHMARK_CAPTURE(pressKeys, round_trip_cost, std::string("K10=1000="), Shown::Main,
                   "高抛成本:10.06 接回成本:9.94 ");
-BENCHMARK_CAPTURE(pressKeys, entry_39_digits, "C3" + k38Zeros, Shown::Main, kHeld39Digits);
-BENCHMARK_CAPTURE(pressKeys, entry_39_digits_in_function, "R3" + k38Zeros, Shown::Input,
-                  kHeld39Digits);
+BENCHMARK_CAPTURE(pressKeys, entry_15_digits, "C" + kFifteenDigits, Shown::Main, kFifteenDigits);
+BENCHMARK_CAPTURE(pressKeys, entry_15_digits_in_function, "R" + kFifteenDigits, Shown::Input,
+                  kFifteenDigits);
+BENCHMARK_CAPTURE(pressKeys, large_product, std::string("C15.67*812345="), Shown::Main,
+                  "12729446.15");

@@ -12,8 +12,8 @@
 using namespace zorvane;
 
 // In normal mode the main display shows the number exactly as the calculator
-// holds it: the kept 32-bit mantissa, the point once, the zeros typed after
-// it, and the sign the number keeps.
+// holds it: every digit typed, the point once, the zeros typed after it, and
+// the sign the number keeps.
 const KeySequence kNormalModeRows[] = {
     {"C12.5", {"", "1", "12", "12.", "12.5"}},
     {"C12..5", {"", "1", "12", "12.", "12.", "12.5"}},
@@ -27,21 +27,24 @@ const KeySequence kNormalModeRows[] = {
     {"C~5", {"", " 0", " 5"}},
     {"C0~", {"", "0", " 0"}},
     {"C.5~", {"", "0.", "0.5", "-0.5"}},
-    {"C16777217", {"", "1", "16", "167", "1677", "16777", "167772", "1677721", "16777216"}},
+    {"C16777217+",
+     {"", "1", "16", "167", "1677", "16777", "167772", "1677721", "16777217", " 16777217+"}},
     {"C123456789",
-     {"", "1", "12", "123", "1234", "12345", "123456", "1234567", "12345678", "123456792"}},
+     {"", "1", "12", "123", "1234", "12345", "123456", "1234567", "12345678", "123456789"}},
     {"C12=3", {"", "1", "12", "12", "3"}},
     {"C12+3~4", {"", "1", "12", " 12+", " 12+3", "-3", "-34"}},
     {"C2+~.5", {"", "2", " 2+", "-2", " 0.", "-0.5"}},
-    // The kept 32-bit mantissa: 16777219 is held as 16777220, 1234567890
-    // as 1234567936, 3.14159265 as 3.14159264.
-    {"C16777219", {"", "1", "16", "167", "1677", "16777", "167772", "1677721", "16777220"}},
+    // Every typed digit is held, up to 15 of them; the operator shows the
+    // number taken.
     {"C1234567890",
-     {"", "1", "12", "123", "1234", "12345", "123456", "1234567", "12345678", "123456792",
-      "1234567936"}},
-    {"C3.14159265",
+     {"", "1", "12", "123", "1234", "12345", "123456", "1234567", "12345678", "123456789",
+      "1234567890"}},
+    {"C3.14159265*",
      {"", "3", "3.", "3.1", "3.14", "3.141", "3.1415", "3.14159", "3.141592", "3.1415926",
-      "3.14159264"}},
+      "3.14159265", " 3.14159265*"}},
+    {"C1234567.89-",
+     {"", "1", "12", "123", "1234", "12345", "123456", "1234567", "1234567.", "1234567.8",
+      "1234567.89", " 1234567.89-"}},
     {"C12345.678",
      {"", "1", "12", "123", "1234", "12345", "12345.", "12345.6", "12345.67", "12345.678"}},
     {"C0.1", {"", "0", "0.", "0.1"}},
@@ -58,8 +61,8 @@ TEST(NumberEntry, NormalModeShowsTheNumberHeld) {
     }
 }
 
-// In a trading function the input box shows the price as typed, with the
-// kept 32-bit mantissa: the point and the zeros after it show at once.
+// In a trading function the input box shows the price as typed: the point
+// and the zeros after it show at once.
 TEST(NumberEntry, TradingModeShowsThePriceAsTypedInTheInputBox) {
     const KeySequence rows[] = {
         {"R12.5", {"", "1", "12", "12.", "12.5"}},
@@ -70,10 +73,10 @@ TEST(NumberEntry, TradingModeShowsThePriceAsTypedInTheInputBox) {
         {"R.5", {"", "0.", "0.5"}},
         {"R1..5", {"", "1", "1.", "1.", "1.5"}},
         {"R007", {"", "0", "0", "7"}},
-        {"R16777217", {"", "1", "16", "167", "1677", "16777", "167772", "1677721", "16777216"}},
+        {"R16777217", {"", "1", "16", "167", "1677", "16777", "167772", "1677721", "16777217"}},
         {"R1234567890",
-         {"", "1", "12", "123", "1234", "12345", "123456", "1234567", "12345678", "123456792",
-          "1234567936"}},
+         {"", "1", "12", "123", "1234", "12345", "123456", "1234567", "12345678", "123456789",
+          "1234567890"}},
         {"R.00001", {"", "0.", "0.0", "0.00", "0.000", "0.0000", "0.00001"}},
         {"R12~3~", {"", "1", "12", "-12", "-123", "123"}},
         {"R~5", {"", "0", "5"}},
@@ -103,32 +106,35 @@ TEST(NumberEntry, TradingModeLeavesTheMainDisplayAndResultAlone) {
     EXPECT_EQ(driver.display.mainText, texts::kBottomPrompt);
 }
 
-// The mantissa may grow to the largest finite 32-bit float: 3 and 38 zeros
-// are held as the float nearest to them; one digit more than that fails and
-// changes nothing, not even the point's place (the sign change shows it).
-TEST(NumberEntry, MantissaReachesTheLargestFloatAndFailsBeyondIt) {
-    KeyDriver accepted;
-    accepted.press("C3" + std::string(38, '0'));
-    EXPECT_EQ(accepted.display.mainText, "299999959984956368474463146386642698240");
-
-    KeyDriver refused;
-    refused.press("C4" + std::string(37, '0'));
-    const std::string textBefore = refused.display.mainText;
-    EXPECT_EQ(failureAfter(refused, "0"), CalcFailure::FloatingPoint);
-    EXPECT_EQ(refused.display.mainText, textBefore);
-    refused.press("~");
-    EXPECT_EQ(refused.display.mainText, "-" + textBefore);
-    // The calculator goes on: reset and a new number work.
-    refused.press("C7");
-    EXPECT_EQ(refused.display.mainText, "7");
-
-    KeyDriver afterPoint;
-    afterPoint.press("C3" + std::string(37, '0') + ".1");
-    const std::string pointBefore = afterPoint.display.mainText;
-    EXPECT_EQ(failureAfter(afterPoint, "0"), CalcFailure::FloatingPoint);
-    EXPECT_EQ(afterPoint.display.mainText, pointBefore);
-    afterPoint.press("~");
-    EXPECT_EQ(afterPoint.display.mainText, "-" + pointBefore);
+// At most 15 significant digits are typed: leading zeros do not count,
+// zeros after the first other digit do. The 16th digit is refused and changes
+// nothing, not even the point's place (the sign change shows it).
+TEST(NumberEntry, ASixteenthSignificantDigitIsRefused) {
+    for (const std::string keys :
+         {"C1234567890123456", "C1000000000000000", "C12345678901234.56", "C.0001234567890123456",
+          "R1234567890123456", "R0001234567890123456"}) {
+        KeyDriver driver;
+        driver.press(keys.substr(0, keys.size() - 1));
+        const KeyDriver before = driver;
+        SCOPED_TRACE(keys);
+        EXPECT_EQ(failureAfter(driver, keys.substr(keys.size() - 1)), CalcFailure::FloatingPoint);
+        EXPECT_EQ(failureAfter(driver, "0"), CalcFailure::FloatingPoint);
+        EXPECT_EQ(driver.display.mainText, before.display.mainText);
+        EXPECT_EQ(driver.display.inputText, before.display.inputText);
+        driver.press("~");
+        KeyDriver expected = before;
+        expected.press("~");
+        EXPECT_EQ(driver.display.mainText, expected.display.mainText);
+        EXPECT_EQ(driver.display.inputText, expected.display.inputText);
+    }
+    // The calculator goes on with the 15 digits it took.
+    KeyDriver driver;
+    driver.press("C123456789012345");
+    EXPECT_EQ(failureAfter(driver, "6"), CalcFailure::FloatingPoint);
+    driver.press("+");
+    EXPECT_EQ(driver.display.mainText, " 123456789012345+");
+    driver.press("C7");
+    EXPECT_EQ(driver.display.mainText, "7");
 }
 
 // The count of decimals stops at 32767: the next digit, even a zero, fails.

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <random>
 #include <span>
 #include <string>
 
@@ -88,6 +90,15 @@ TEST(TradingFunctions, ResultTexts) {
         {"S10=", "保守出货:13.75  标准出货:16.18"},
         {"S8=", "保守出货:11  标准出货:12.94"},
         {"S=", "保守出货:0  标准出货:0"},
+        // Ties of the decimal results go to the even digit, whatever their
+        // binary values: 16.995 gives 17, 14.025 14.02, 16.555 16.56, 21.125 21.12.
+        {"S12.36=", "保守出货:17  标准出货:20"},
+        {"S10.2=", "保守出货:14.02  标准出货:16.5"},
+        {"R19.73=14.65=", "标准反弹:16.56 中级反弹:17.19 "},
+        {"R25.8=18.32=", "标准反弹:21.12 中级反弹:22.06 "},
+        {"P10.03=10.04=", "标准回调:10.04 保守回调:10.04 "},
+        // Prices and results beyond seven digits.
+        {"S1234567.89=", "保守出货:1697530.85  标准出货:1997530.85"},
     };
     expectResults(rows);
 }
@@ -109,9 +120,9 @@ TEST(TradingFunctions, CostResultTexts) {
         {"K333300=.01=", "高抛成本:335166.6 接回成本:331433.4 "},
         // 6170 × (0.002 + 0.0036) = 34.552 over 500 shares.
         {"K12.34=500=", "高抛成本:12.41 接回成本:12.27 "},
-        // (0.3 − 0.1) × 0.375 + 0.1 lies just below 0.175 in binary, so it is
-        // no tie and rounds down.
-        {"R0.3=0.1=", "标准反弹:0.17 中级反弹:0.2 "},
+        // (0.3 − 0.1) × 0.375 + 0.1 lies just below 0.175 in binary; read as
+        // a person reads it, it is the tie 0.175 and goes to the even 0.18.
+        {"R0.3=0.1=", "标准反弹:0.18 中级反弹:0.2 "},
         // The sign change negates the price in the input box, and equals uses it.
         {"R20~=10=", "标准反弹:-1.25 中级反弹:-5 "},
         {"S12~3=", "保守出货:-169.12  标准出货:-199.01"},
@@ -121,6 +132,9 @@ TEST(TradingFunctions, CostResultTexts) {
         {"K12.30=100=", "高抛成本:12.44 接回成本:12.16 "},
         {"K10=0100=", "高抛成本:10.14 接回成本:9.86 "},
         {"K10=12.50=", "高抛成本:10.98 接回成本:9.02 "},
+        // 0.125 a share: 2.625 and 2.375; 0.035 a share: 6.285 and 6.215.
+        {"K2.5=100=", "高抛成本:2.62 接回成本:2.38 "},
+        {"K6.25=1000=", "高抛成本:6.28 接回成本:6.22 "},
     };
     expectResults(rows);
 }
@@ -239,4 +253,95 @@ TEST(TradingFunctions, EqualsDoesNotMoveTheFocus) {
     driver.press("=");
     driver.press("=");
     EXPECT_EQ(driver.display.focusEqualsCalls, before);
+}
+
+// Each result against the exact decimal computation, worked out here in whole
+// numbers: prices in cents, every rate as a fraction, the result rounded to
+// cents half to even.
+namespace {
+
+using Whole = __int128;
+
+// numerator / denominator (denominator > 0) rounded to a whole number, half to even.
+Whole roundedQuotient(Whole numerator, Whole denominator) {
+    const bool negative = numerator < 0;
+    const Whole magnitude = negative ? -numerator : numerator;
+    Whole quotient = magnitude / denominator;
+    const Whole twiceRest = 2 * (magnitude % denominator);
+    if (twiceRest > denominator || (twiceRest == denominator && quotient % 2 == 1)) {
+        ++quotient;
+    }
+    return negative ? -quotient : quotient;
+}
+
+// Cents as the displays show them: "17", "14.02", "-0.1".
+std::string centsText(Whole cents) {
+    const bool negative = cents < 0;
+    const auto magnitude = static_cast<std::int64_t>(negative ? -cents : cents);
+    std::string text = (negative ? "-" : "") + std::to_string(magnitude / 100);
+    const std::int64_t fraction = magnitude % 100;
+    if (fraction != 0) {
+        text += '.' + std::to_string(fraction / 10);
+        if (fraction % 10 != 0) {
+            text += std::to_string(fraction % 10);
+        }
+    }
+    return text;
+}
+
+// The keys that type a price of so many cents.
+std::string priceKeys(std::int64_t cents) {
+    return std::to_string(cents / 100) + "." + std::to_string(cents / 10 % 10) +
+           std::to_string(cents % 10);
+}
+
+std::string shownAfter(const std::string& keys) {
+    KeyDriver driver;
+    driver.press(keys);
+    return driver.display.mainText;
+}
+
+}  // namespace
+
+TEST(TradingFunctions, EveryResultIsTheExactDecimalRoundedHalfToEven) {
+    // Sell-off: D × 1.375 and D × 1.618, for every price from 0.01 to 100.00.
+    for (std::int64_t d = 1; d <= 10000; ++d) {
+        const std::string expected = "保守出货:" + centsText(roundedQuotient(d * 1375, 1000)) +
+                                     "  标准出货:" + centsText(roundedQuotient(d * 1618, 1000));
+        ASSERT_EQ(shownAfter("S" + priceKeys(d) + "="), expected) << "price " << priceKeys(d);
+    }
+    std::mt19937 random(22);
+    std::uniform_int_distribution<std::int64_t> price(1, 10000);
+    std::uniform_int_distribution<std::int64_t> shares(1, 100000);
+    for (int i = 0; i < 3000; ++i) {
+        // Rebound and pullback, peak T and bottom B in cents, in either order.
+        const std::int64_t t = price(random);
+        const std::int64_t b = price(random);
+        const std::string prices = priceKeys(t) + "=" + priceKeys(b) + "=";
+        EXPECT_EQ(shownAfter("R" + prices),
+                  "标准反弹:" + centsText(roundedQuotient((t - b) * 375 + b * 1000, 1000)) +
+                      " 中级反弹:" + centsText(roundedQuotient((t - b) * 500 + b * 1000, 1000)) +
+                      " ")
+            << prices;
+        EXPECT_EQ(shownAfter("P" + prices),
+                  "标准回调:" + centsText(roundedQuotient(t * 1000 - (t - b) * 618, 1000)) +
+                      " 保守回调:" + centsText(roundedQuotient(t * 1000 - (t - b) * 500, 1000)) +
+                      " ")
+            << prices;
+        // Round-trip cost, price P in cents and Q shares: amount P × Q / 100;
+        // a large trade (amount × 0.0015 >= 5) pays 0.56 % of it, a small one
+        // 0.2 % and 12. Per share, in cents: 100 × fees / Q.
+        const std::int64_t q = shares(random);
+        const Whole amountTimes1500 = Whole{t} * q * 15;  // amount × 0.0015 × 10^6
+        const bool large = amountTimes1500 >= 5'000'000;
+        // fees × 10^6: P × Q × 56, or P × Q × 20 + 12 × 10^6.
+        const Whole fees = large ? Whole{t} * q * 56 : Whole{t} * q * 20 + 12'000'000;
+        const Whole denominator = Whole{10'000} * q;  // cents × 10^4 × Q
+        const std::string cost = priceKeys(t) + "=" + std::to_string(q) + "=";
+        EXPECT_EQ(shownAfter("K" + cost),
+                  "高抛成本:" + centsText(roundedQuotient(t * denominator + fees, denominator)) +
+                      " 接回成本:" +
+                      centsText(roundedQuotient(t * denominator - fees, denominator)) + " ")
+            << cost;
+    }
 }

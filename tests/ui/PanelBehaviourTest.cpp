@@ -113,6 +113,7 @@ private slots:
         QTest::addColumn<bool>("inputShown");
         QTest::addColumn<QString>("inputText");
 
+        const QString fifteenDigits = "9 8 7 6 5 4 3 2 1 0 9 8 7 6 5";
         // clang-format off
         QTest::newRow("rebound selected")        << "反弹" << kPeakPrompt << kRight << true << "";
         QTest::newRow("rebound peak typed")      << "反弹 2 0" << kPeakPrompt << kRight << true << "20";
@@ -126,9 +127,9 @@ private slots:
             << "出货 1 0 =" << "保守出货:13.75  标准出货:16.18" << kCentre << false << "10";
         QTest::newRow("cost result")
             << "成本 1 0 = 1 0 0 0 =" << "高抛成本:10.06 接回成本:9.94 " << kCentre << false << "1000";
-        // The display shows the digits the calculator keeps: a 32-bit mantissa.
+        // The display shows every digit typed, as the calculator holds it.
         QTest::newRow("every digit and the point")
-            << "1 2 3 4 5 6 7 8 9 0 . 5" << "1234567987.2" << kRight << false << "";
+            << "1 2 3 4 5 6 7 8 9 0 . 5" << "1234567890.5" << kRight << false << "";
         QTest::newRow("sign change")             << "1 2 +/- 3" << "-123" << kRight << false << "";
         QTest::newRow("digit after a result")    << "2 + 3 = 7" << "7" << kRight << false << "";
         QTest::newRow("operator in a function")  << "反弹 + 1" << " 0+1" << kRight << false << "";
@@ -136,9 +137,9 @@ private slots:
         QTest::newRow("price after a result")
             << "反弹 2 0 = 1 0 = 3" << "标准反弹:13.75 中级反弹:15 " << kCentre << true << "3";
         QTest::newRow("reset in a trading function") << "反弹 2 清除" << "" << kRight << false << "";
-        QTest::newRow("rebound from 3E+38 and 0")
-            << "反弹 3" + QString(" 0").repeated(38) + " = ="
-            << "标准反弹:1.12499984994359E+38 中级反弹:1.49999979992478E+38 " << kCentre << false << "";
+        QTest::newRow("sell-off of a 15-digit price")
+            << "出货 " + fifteenDigits + " +/- ="
+            << "保守出货:-1.3580246915108E+15  标准出货:-1.5980246915378E+15" << kCentre << false << "-987654321098765";
         // clang-format on
     }
 
@@ -356,7 +357,7 @@ private slots:
         QTest::addColumn<double>("largest");
 
         // The sizes hold for every face the package may bring, and none.
-        const QString huge = "3" + QString(" 0").repeated(38);
+        const QString huge = "9 8 7 6 5 4 3 2 1 0 9 8 7 6 5 +/-";
         // clang-format off
         QTest::newRow("sell-off prompt")          << "出货" << 13.5 << 15.0;
         QTest::newRow("peak prompt")              << "反弹" << 15.0 << 15.0;
@@ -372,7 +373,7 @@ private slots:
         QTest::newRow("twelve-digit prices")
             << "反弹 9 9 9 9 9 9 9 9 9 9 9 9 = 1 . 1 1 1 1 1 1 1 1 1 1 1 =" << 8.0 << 10.0;
         // Smaller type rather than a lost exponent.
-        QTest::newRow("rebound from 3E+38 and 0") << "反弹 " + huge + " = =" << 6.5 << 8.75;
+        QTest::newRow("sell-off of a 15-digit price") << "出货 " + huge + " =" << 6.5 << 8.75;
         QTest::newRow("prompt after a shrunk result") << "出货 8 5 . 5 = 清除 反弹" << 15.0 << 15.0;
         // clang-format on
     }
@@ -511,10 +512,12 @@ private slots:
         QTest::newRow("point alone")       << "" << "." << "" << "" << noNumber;
         QTest::newRow("blanks")            << "" << " \t " << "" << "" << noNumber;
         QTest::newRow("empty")             << "" << "" << "" << "" << noNumber;
-        // All or nothing: the 39th nine would pass the largest 32-bit float.
-        QTest::newRow("too large")         << "1 +" << QString(40, u'9') << " 1+" << "" << "数字太大，超出范围";
-        QTest::newRow("too large in a function")
-            << "反弹 5" << QString(40, u'9') << kPeakPrompt << "5" << "数字太大，超出范围";
+        // All or nothing: the 16th nine is one digit too many.
+        const QString fifteenDigits = "最多只能输入 15 位数字";
+        QTest::newRow("too long")          << "1 +" << QString(16, u'9') << " 1+" << "" << fifteenDigits;
+        QTest::newRow("too long in a function")
+            << "反弹 5" << QString(15, u'9') << kPeakPrompt << "5" << fifteenDigits;
+        QTest::newRow("15 digits")         << "" << "12345678901234.5" << "12345678901234.5" << "" << "";
         // clang-format on
     }
 
@@ -585,9 +588,7 @@ private slots:
         QTest::addColumn<QString>("nextKeys");
         QTest::addColumn<QString>("mainTextAfter");
 
-        const QString tooLarge = "4" + QString(" 0").repeated(38);
-        // The 32-bit mantissa nearest to 4E+37, digit by digit as it was kept.
-        const QString lastShown = "40000002270564450499304828498438258688";
+        const QString sixteenDigits = "1 2 3 4 5 6 7 8 9 0 1 2 3 4 5 6";
         const QString escape(QChar(27));
         // clang-format off
         const QString costResult = "高抛成本:10.14 接回成本:9.86 ";
@@ -598,9 +599,9 @@ private slots:
         QTest::newRow("cost with 0 shares")
             << "成本 1 0 = 0 =" << "股票数量不能为 0" << kSharesPrompt << "100=" << costResult;
         QTest::newRow("result too large")
-            << "2" + QString(" 0").repeated(20) + " * =" << "结果太大，超出范围" << " 2E+20*" << escape + "1" << "1";
-        QTest::newRow("mantissa too large")
-            << tooLarge << "数字太大，超出范围" << lastShown << escape + "1" << "1";
+            << "9" + QString(" 9").repeated(14) + " * = =" << "结果太大，超出范围" << "9.99999999999998E+29" << escape + "1" << "1";
+        QTest::newRow("16th digit")
+            << sixteenDigits << "最多只能输入 15 位数字" << "123456789012345" << "+" << " 123456789012345+";
         // clang-format on
     }
 
