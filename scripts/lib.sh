@@ -14,6 +14,14 @@
 #                                   program, or (no LINGER) until the script ends
 #   start_wine_session              start_wine in a fresh prefix, with a HOME
 #                                   of its own so Wine links no real folder
+#   check NAME COMMAND...           runs COMMAND, prints PASS or FAIL NAME and
+#                                   counts it; pass NAME and fail NAME count a
+#                                   result found otherwise; tally prints
+#                                   "N passed, N failed" and fails if any did
+#   stage COMMAND...                runs one stage of a long run between two
+#                                   lines that say when it starts and ends (a
+#                                   shell function run so must return its own
+#                                   failure: set -e does not act inside it)
 # Each start_ function does its work once per script; a second call is a no-op.
 # The callers install what these need (xvfb, dbus, wine64: see packages.sh).
 
@@ -138,3 +146,37 @@ start_wine_session() {
     export HOME=$ZORVANE_SCRATCH/home
     start_wine "$ZORVANE_SCRATCH/wine"
 }
+
+# The tally of a script's checks.
+zorvane_passed=0
+zorvane_failed=0
+pass() {
+    zorvane_passed=$((zorvane_passed + 1))
+    echo "PASS $*"
+}
+fail() {
+    zorvane_failed=$((zorvane_failed + 1))
+    echo "FAIL $*"
+}
+check() {
+    local name=$1
+    shift
+    if "$@"; then pass "$name"; else fail "$name"; fi
+}
+tally() {
+    echo "$zorvane_passed passed, $zorvane_failed failed"
+    [ "$zorvane_failed" -eq 0 ]
+}
+
+# A long run's stages, each with its start, its end and the time so far.
+zorvane_run_start=$SECONDS
+stage() {
+    local start=$SECONDS status=0
+    echo "== $* (started at $(zorvane_clock $((start - zorvane_run_start))))"
+    "$@" || status=$?
+    local outcome=done
+    [ "$status" -eq 0 ] || outcome="FAILED (exit $status)"
+    echo "== $* $outcome in $(zorvane_clock $((SECONDS - start))), $(zorvane_clock $((SECONDS - zorvane_run_start))) so far"
+    return "$status"
+}
+zorvane_clock() { printf '%d:%02d' $(($1 / 60)) $(($1 % 60)); }

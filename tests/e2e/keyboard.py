@@ -12,37 +12,22 @@ import time
 import pyatspi
 from gi.repository import GLib
 
+import driver
 import xkb
+from driver import Tally, Window, set_clipboard, xdotool
 
-TIMEOUT = 10.0
 # How long Qt's X11 clipboard waits on an owner that does not answer.
 FREEZE_PER_PASTE = 15.0
 
 
-def xdotool(*args):
-    return subprocess.run(["xdotool", *args], check=True, capture_output=True, text=True).stdout
+def deliver_events():
+    """Lets the AT-SPI events that arrived reach their listeners."""
+    while GLib.MainContext.default().iteration(False):
+        pass
 
 
-def poll(what, read, timeout=TIMEOUT):
-    """Polls read() every 20 ms until it gives something truthy."""
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        # Let the AT-SPI events that arrived reach their listeners.
-        while GLib.MainContext.default().iteration(False):
-            pass
-        value = read()
-        if value:
-            return value
-        time.sleep(0.02)
-    raise RuntimeError(f"timed out waiting for {what}")
-
-
-def find_window():
-    def search():
-        found = subprocess.run(["xdotool", "search", "--name", "^Zorvane$"],
-                               capture_output=True, text=True).stdout.split()
-        return found[0] if found else None
-    return poll("the Zorvane window", search)
+def poll(what, read, timeout=driver.TIMEOUT):
+    return driver.poll(what, read, timeout, between=deliver_events)
 
 
 def find_displays():
@@ -86,11 +71,9 @@ def try_to_write(accessible, text):
         pass  # no editable text at all: just as good
 
 
-class Calculator:
+class Calculator(Window):
     def __init__(self, program):
-        self.process = subprocess.Popen([program])
-        self.window = find_window()
-        xdotool("windowfocus", "--sync", self.window)
+        super().__init__([program])
         self.app, self.main, self.input = find_displays()
         # What a screen reader hears of: objects that appear, with role and name.
         self.shown = []
@@ -107,12 +90,6 @@ class Calculator:
 
     def notification_shown(self, text):
         return ("notification", text) in self.shown
-
-    def keys(self, *names):
-        xdotool("key", "--delay", "30", *names)
-
-    def type(self, text):
-        xdotool("type", "--delay", "40", text)
 
     def roll_over(self, digits):
         """Each key goes down before the previous one comes up."""
@@ -136,18 +113,7 @@ class Calculator:
     def screenshot(self, name):
         folder = os.environ.get("E2E_SCREENSHOTS")
         if folder:
-            subprocess.run(["import", "-window", self.window, os.path.join(folder, name + ".png")],
-                           check=True)
-
-    def close(self):
-        """Ctrl+Q must end the program; a program that stays is killed."""
-        self.keys("ctrl+q")
-        try:
-            self.process.wait(timeout=TIMEOUT)
-            return True
-        except subprocess.TimeoutExpired:
-            self.process.kill()
-            return False
+            self.picture(os.path.join(folder, name + ".png"))
 
 
 def scenarios(calc):
@@ -223,8 +189,7 @@ def window_checks(calc, desktop_entry):
 
 
 def xprop(window, name):
-    return subprocess.run(["xprop", "-id", window, name], check=True, capture_output=True,
-                          text=True).stdout.strip()
+    return driver.run("xprop", "-id", window, name).strip()
 
 
 def screen_reader_checks(calc):
@@ -250,7 +215,7 @@ def screen_reader_checks(calc):
     # A paste that is not a price: the longest notice.
     refused = "只能粘贴数字和一个小数点"
     calc.keys("Escape")
-    subprocess.run(["xclip", "-selection", "clipboard", "-i"], input="12.5元", text=True, check=True)
+    set_clipboard("12.5元")
     calc.keys("ctrl+v")
     heard = poll_quietly(lambda: calc.notification_shown(refused))
     results.append(("a refused paste is read out", heard, calc.shown[:]))
@@ -394,30 +359,17 @@ def poll_quietly(read):
 
 def main(program, desktop_entry):
     calc = Calculator(program)
-    passed = failed = 0
-
-    def report(name, ok, seen):
-        nonlocal passed, failed
-        if ok:
-            passed += 1
-            print(f"PASS {name}")
-        else:
-            failed += 1
-            print(f"FAIL {name}: saw {seen!r}")
-
+    tally = Tally()
     try:
         for name, ok, seen in window_checks(calc, desktop_entry):
-            report(name, ok, seen)
+            tally.check(name, ok, seen)
         for keys, button in TAB_COUNTS:
             calc.keys("Escape", *keys)
-            try:
-                poll(button, lambda: calc.focused_name() == button, timeout=5)
-                report(f"{' '.join(keys)} from = reaches {button}", True, None)
-            except RuntimeError:
-                report(f"{' '.join(keys)} from = reaches {button}", False, calc.focused_name())
+            reached = poll_quietly(lambda: calc.focused_name() == button)
+            tally.check(f"{' '.join(keys)} from = reaches {button}", reached, calc.focused_name())
         for checks in (screen_reader_checks, chord_checks, layout_checks):
             for name, ok, seen in checks(calc):
-                report(name, ok, seen)
+                tally.check(name, ok, seen)
         for name, steps, display, wanted in scenarios(calc):
             calc.keys("Escape")
             if calc.expect(calc.main, "") is not None:
@@ -425,23 +377,13 @@ def main(program, desktop_entry):
             steps()
             shown = calc.expect(display, wanted)
             calc.screenshot("".join(ch if ch.isalnum() else "-" for ch in name))
-            if shown is None:
-                passed += 1
-                print(f"PASS {name}")
-            else:
-                failed += 1
-                print(f"FAIL {name}: shows {shown!r}, wanted {wanted!r}")
+            tally.check(f"{name}" if shown is None else f"{name}, wanted {wanted!r}",
+                        shown is None, shown)
         for name, ok, seen in paste_freeze_check(calc):
-            report(name, ok, seen)
+            tally.check(name, ok, seen)
     finally:
-        if calc.close():
-            passed += 1
-            print("PASS Ctrl+Q closes the window")
-        else:
-            failed += 1
-            print("FAIL Ctrl+Q closes the window")
-    print(f"{passed} passed, {failed} failed")
-    return 1 if failed else 0
+        tally.check("Ctrl+Q closes the window", calc.close())
+    return tally.end()
 
 
 if __name__ == "__main__":

@@ -7,67 +7,28 @@ and DISPLAY set.
                                    point too) and Ctrl+Q
     wine.py --picture PNG EXE      a picture of the window with a rebound prompt"""
 
-import subprocess
 import sys
 import time
 
 import xkb
+from driver import Tally, Window, clipboard, poll, run, set_clipboard
 
 WINE = "/usr/lib/wine/wine64"
-TIMEOUT = 20.0
 
 
-def run(*args, **kwargs):
-    return subprocess.run(args, check=True, capture_output=True, text=True, **kwargs).stdout
-
-
-def poll(what, read, timeout=TIMEOUT):
-    """Polls read() every 20 ms until it gives something truthy."""
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        value = read()
-        if value:
-            return value
-        time.sleep(0.02)
-    raise RuntimeError(f"timed out waiting for {what}")
-
-
-def clipboard():
-    return subprocess.run(["xclip", "-o", "-selection", "clipboard"],
-                          capture_output=True, text=True).stdout
-
-
-class Calculator:
+class Calculator(Window):
     def __init__(self, exe):
-        self.process = subprocess.Popen([WINE, exe])
-
-        def search():
-            found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Zorvane$"],
-                                   capture_output=True, text=True).stdout.split()
-            return found[0] if found else None
-        self.window = poll("the Zorvane window", search, timeout=60)
-        run("xdotool", "windowfocus", "--sync", self.window)
+        super().__init__([WINE, exe], timeout=60, key_delay=40, type_delay=60)
         time.sleep(0.5)
-
-    def keys(self, *names):
-        run("xdotool", "key", "--delay", "40", *names)
-
-    def type(self, text):
-        run("xdotool", "type", "--delay", "60", text)
 
     def copied(self, wanted):
         """What Ctrl+C puts on the clipboard, polled until it is wanted or time is up."""
-        subprocess.run(["xclip", "-selection", "clipboard", "-i"], input="(nothing copied)",
-                       text=True, check=True)
+        set_clipboard("(nothing copied)")
         self.keys("ctrl+c")
         try:
             return poll(repr(wanted), lambda: clipboard() == wanted and wanted, timeout=5)
         except RuntimeError:
             return clipboard()
-
-    def size(self):
-        geometry = run("xdotool", "getwindowgeometry", self.window)
-        return geometry.split("Geometry:")[1].strip()
 
     def maximisable(self):
         """Whether Wine offers the window manager a maximise box (Motif hints
@@ -75,16 +36,6 @@ class Calculator:
         hints = run("xprop", "-id", self.window, "_MOTIF_WM_HINTS").split("=")[1].split(",")
         functions, decorations = int(hints[1], 16), int(hints[2], 16)
         return bool(functions & 0x10 or decorations & 0x40)
-
-    def close(self):
-        """Ctrl+Q must end the program; a program that stays is killed."""
-        self.keys("ctrl+q")
-        try:
-            self.process.wait(timeout=TIMEOUT)
-            return True
-        except subprocess.TimeoutExpired:
-            self.process.kill()
-            return False
 
 
 def scenarios(calc):
@@ -122,36 +73,19 @@ def keypad_point(calc):
 def main(exe):
     calc = Calculator(exe)
     print(f"window mapped, {calc.size()}")
-    passed = failed = 0
-    if calc.maximisable():
-        failed += 1
-        print("FAIL the fixed-size window has a maximise box")
-    else:
-        passed += 1
-        print("PASS the fixed-size window has no maximise box")
+    tally = Tally()
+    tally.check("the fixed-size window has no maximise box", not calc.maximisable())
     try:
         for name, steps, wanted in scenarios(calc):
             calc.keys("Escape")
             steps()
             copied = calc.copied(wanted.rstrip(" "))
-            if copied == wanted.rstrip(" "):
-                passed += 1
-                print(f"PASS {name}: copied {copied!r}")
-            else:
-                failed += 1
-                print(f"FAIL {name}: copied {copied!r}, wanted {wanted.rstrip(' ')!r}")
+            tally.check(f"{name}: copied {copied!r}", copied == wanted.rstrip(" "), copied)
         name, ok, copied = keypad_point(calc)
-        passed, failed = (passed + 1, failed) if ok else (passed, failed + 1)
-        print(f"{'PASS' if ok else 'FAIL'} {name}: copied {copied!r}, wanted '12.5'")
+        tally.check(f"{name}: copied {copied!r}, wanted '12.5'", ok, copied)
     finally:
-        if calc.close():
-            passed += 1
-            print("PASS Ctrl+Q closes the window")
-        else:
-            failed += 1
-            print("FAIL Ctrl+Q closes the window")
-    print(f"{passed} passed, {failed} failed")
-    return 1 if failed else 0
+        tally.check("Ctrl+Q closes the window", calc.close())
+    return tally.end()
 
 
 def picture(png, exe):
@@ -160,7 +94,7 @@ def picture(png, exe):
     calc.keys("Escape", "Tab", "Tab", "Return")
     calc.type("12.5")
     time.sleep(1)
-    run("import", "-window", calc.window, png)
+    calc.picture(png)
     print(f"{png}: window {calc.size()}")
     calc.close()
 
