@@ -1,3 +1,4 @@
+#include <optional>
 #include <string_view>
 
 #include "CalcError.h"
@@ -38,8 +39,11 @@ CalcValue apply(OpCode op, const CalcValue& left, const CalcValue& right) {
 // overflow.
 void calculate(CalculatorState& state, DisplayPort& display) {
     PendingOperation& operation = state.operation;
-    const double result =
-        apply(operation.opCode, operation.accumulator, operation.entryValue).toDouble();
+    const bool zeroDivisor =
+        operation.opCode == OpCode::Divide && operation.entryValue.toDouble() == 0.0;
+    const double result = atStep(zeroDivisor ? CalcStep::ZeroDivisor : CalcStep::Result, [&] {
+        return apply(operation.opCode, operation.accumulator, operation.entryValue).toDouble();
+    });
     if (!nearestFloat32(result)) {
         throw CalcError(CalcFailure::Overflow);
     }
@@ -48,15 +52,29 @@ void calculate(CalculatorState& state, DisplayPort& display) {
     operation.accumulator = CalcValue::float64(result);
 }
 
+// The number the input box shows, if it shows one: a price being typed, or
+// the one it kept after a failed step.
+std::optional<double> numberInInputBox(const CalculatorState& state) {
+    if (!state.shown.inputVisible || state.shown.inputText.empty()) {
+        return std::nullopt;
+    }
+    return textValue(state.shown.inputText);
+}
+
 }  // namespace
 
 // An operator computes nothing: it replaces any pending operation and takes
-// the last value as the left-hand operand.
+// the number shown as the left-hand operand: the input box's, else the last
+// value. The box goes, so that the operator's text stands in full view.
 void onOperator(CalculatorState& state, DisplayPort& display, OpCode op) {
+    if (const auto shown = numberInInputBox(state)) {
+        state.operation.resultValue = *shown;
+    }
     state.operation.opCode = op;
     state.operation.accumulator = CalcValue::float64(state.operation.resultValue);
     state.entry = {};
     state.trading.functionMode = false;
+    showInputBox(state, display, false);
     state.entry.operatorTrail =
         signedNumericText(state.operation.resultValue) + operatorCharacter(op);
     showMain(state, display, state.entry.operatorTrail, TextKind::Number);

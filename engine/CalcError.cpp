@@ -20,7 +20,7 @@ const char* describe(CalcFailure failure) {
 
 }  // namespace
 
-CalcError::CalcError(CalcFailure failure)
-    : std::runtime_error(describe(failure)), failure_(failure) {}
+CalcError::CalcError(CalcFailure failure, std::optional<CalcStep> step)
+    : std::runtime_error(describe(failure)), failure_(failure), step_(step) {}
 
 }  // namespace zorvane

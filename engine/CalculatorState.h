@@ -8,6 +8,7 @@
 #include <string>
 
 #include "CalcValue.h"
+#include "DisplayPort.h"
 
 namespace zorvane {
 
@@ -78,7 +79,9 @@ struct TradingRound {
 // What the two boxes show.
 struct ShownTexts {
     std::string mainText;
+    TextKind mainKind = TextKind::Number;
     std::string inputText;
+    bool inputVisible = false;
 
     bool operator==(const ShownTexts&) const = default;
 };

@@ -7,8 +7,6 @@ namespace zorvane {
 
 namespace {
 
-constexpr char16_t kEscape = 27;
-
 // Each key works like the button with that caption; Esc resets.
 constexpr std::array<std::pair<char16_t, Command>, 17> kKeys = {{
     {u'0', Command::Digit0},

@@ -77,13 +77,13 @@ std::string typedPrice(const CalculatorState& state) {
 void showTypedNumber(CalculatorState& state, DisplayPort& display) {
     if (state.trading.functionMode) {
         showInput(state, display, typedPrice(state));
-        display.setInputVisible(true);
+        showInputBox(state, display, true);
         return;
     }
     showMain(state, display, state.entry.operatorTrail + signPosition(state) + typedDigits(state),
              TextKind::Number);
     // The input box would cover the right part of the main display, where the number stands.
-    display.setInputVisible(false);
+    showInputBox(state, display, false);
 }
 
 }  // namespace
@@ -143,7 +143,7 @@ void onSignChange(CalculatorState& state, DisplayPort& display) {
         // Inside a trading function the sign belongs to the price in the input box.
         showInput(state, display,
                   state.entry.typed ? typedPrice(state) : numericText(state.operation.entryValue));
-        display.setInputVisible(true);
+        showInputBox(state, display, true);
     } else {
         state.operation.resultValue = state.operation.entryValue.toDouble();
         // The number replaces whatever the main display showed, operator included.
@@ -152,7 +152,7 @@ void onSignChange(CalculatorState& state, DisplayPort& display) {
                  state.entry.typed ? signPosition(state) + typedDigits(state)
                                    : signedNumericText(state.operation.entryValue),
                  TextKind::Number);
-        display.setInputVisible(false);
+        showInputBox(state, display, false);
     }
     display.focusEquals();
 }

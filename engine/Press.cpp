@@ -1,4 +1,5 @@
 #include <array>
+#include <utility>
 
 #include "EngineOperations.h"
 
@@ -46,15 +47,48 @@ constexpr std::array kRoutes = {
           }},
 };
 
-}  // namespace
+// The digits, the point and the sign change build the number being typed.
+constexpr bool buildsNumber(Command command) {
+    return command <= Command::SignChange;
+}
 
-void press(CalculatorState& state, DisplayPort& display, Command command) {
+void run(CalculatorState& state, DisplayPort& display, Command command) {
     for (const Route& route : kRoutes) {
         if (command <= route.last) {
             route.run(state, display, command);
             return;
         }
     }
+}
+
+}  // namespace
+
+std::optional<StepFailure> press(CalculatorState& state, DisplayPort& display, Command command) {
+    try {
+        if (buildsNumber(command)) {
+            promptNewRound(state, display);
+            atStep(CalcStep::Entry, [&] { run(state, display, command); });
+        } else {
+            atStep(CalcStep::Result, [&] { run(state, display, command); });
+        }
+    } catch (const CalcError& error) {
+        return StepFailure{error.step().value_or(CalcStep::Result), error.failure()};
+    }
+    return std::nullopt;
+}
+
+std::optional<StepFailure> typeNumber(CalculatorState& state, DisplayPort& display,
+                                      std::span<const Command> keys) {
+    // A fresh number behind the same operator.
+    NumberEntry fresh;
+    fresh.operatorTrail = std::move(state.entry.operatorTrail);
+    state.entry = std::move(fresh);
+    for (const Command key : keys) {
+        if (auto failure = press(state, display, key)) {
+            return failure;
+        }
+    }
+    return std::nullopt;
 }
 
 }  // namespace zorvane

@@ -4,10 +4,13 @@ namespace zorvane {
 
 void onLoad(CalculatorState& state, DisplayPort& display) {
     state.trading.functionMode = false;
-    display.setInputVisible(false);
+    showInputBox(state, display, false);
     // Both boxes are output only; all input comes from buttons and keys.
     display.setInputEnabled(false);
     display.setMainEnabled(false);
+    // Return and Space then press "=", as after a reset, not the first
+    // button in the tab order.
+    display.focusEquals();
 }
 
 // Keeps awaitingSecond: only a trading-function button leads to it, and that button clears it.
@@ -20,7 +23,7 @@ void onReset(CalculatorState& state, DisplayPort& display) {
     state.trading.functionMode = false;
     showMain(state, display, "", TextKind::Number);
     showInput(state, display, "");
-    display.setInputVisible(false);
+    showInputBox(state, display, false);
     display.focusEquals();
     display.setMainAlignment(Alignment::Right);
 }

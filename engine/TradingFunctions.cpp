@@ -66,7 +66,7 @@ void showResult(CalculatorState& state, DisplayPort& display, const std::string&
 void secondPromptStep(CalculatorState& state, DisplayPort& display) {
     state.trading.firstInput = state.shown.inputText;
     showMain(state, display, kBottomPrompt, TextKind::Prompt);
-    display.setInputVisible(true);
+    showInputBox(state, display, true);
     showInput(state, display, "");
     state.trading.awaitingSecond = true;
 }
@@ -93,12 +93,12 @@ void targetStep(CalculatorState& state, DisplayPort& display) {
         const double conservative = checked(peak - checked(range * kHalfway));
         showResult(state, display, "标准回调:", standard, " 保守回调:", conservative, " ");
     }
-    display.setInputVisible(false);
+    showInputBox(state, display, false);
     state.trading.awaitingSecond = false;
 }
 
 void sellOffStep(CalculatorState& state, DisplayPort& display) {
-    display.setInputVisible(false);
+    showInputBox(state, display, false);
     display.setMainAlignment(Alignment::Centre);
     state.trading.firstInput = state.shown.inputText;
     const double concentration = textValue(state.trading.firstInput);
@@ -121,14 +121,17 @@ void costStep(CalculatorState& state, DisplayPort& display) {
     // The number of shares must be a number as a whole; an empty box is not.
     // The box holds a number as typed ("100.", "12.50", "-3") or as
     // numericText wrote it, which textValue would read as the same number.
-    const double shares = numberInFull(state.shown.inputText);
+    const double shares =
+        atStep(CalcStep::ShareCount, [&] { return numberInFull(state.shown.inputText); });
     const double fees = roundTripFees(checked(price * shares));
     // The division is the calculator's own: no shares is a division by zero,
     // a quotient beyond the 64-bit range an overflow.
-    const double perShare = (CalcValue::float64(fees) / CalcValue::float64(shares)).toDouble();
+    const double perShare = atStep(CalcStep::ShareCount, [&] {
+        return (CalcValue::float64(fees) / CalcValue::float64(shares)).toDouble();
+    });
     showResult(state, display, "高抛成本:", checked(price + perShare),
                " 接回成本:", checked(price - perShare), " ");
-    display.setInputVisible(false);
+    showInputBox(state, display, false);
     state.trading.awaitingSecond = false;
 }
 
@@ -140,9 +143,18 @@ void onFunction(CalculatorState& state, DisplayPort& display, OpCode code) {
     state.operation.opCode = code;
     state.trading.functionMode = true;
     showMain(state, display, firstPrompt(code), TextKind::Prompt);
-    display.setInputVisible(true);
+    showInputBox(state, display, true);
     showInput(state, display, "");
     display.focusEquals();
+}
+
+void promptNewRound(CalculatorState& state, DisplayPort& display) {
+    const bool afterResults = state.shown.mainKind == TextKind::Result &&
+                              !state.trading.awaitingSecond && state.trading.functionMode &&
+                              isTradingFunction(state.operation.opCode);
+    if (afterResults) {
+        showMain(state, display, firstPrompt(state.operation.opCode), TextKind::Prompt);
+    }
 }
 
 // Rebound and pullback take their two prices, the round-trip cost a price and

@@ -1,5 +1,7 @@
 #include "CalcButton.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QPen>
 #include <QStyleOptionButton>
@@ -8,6 +10,61 @@
 #include "Colours.h"
 
 namespace zorvane::ui {
+
+namespace {
+
+// A push button, checked when it is the selected function's, whose actions
+// all click it.
+class ButtonAccess final : public QAccessibleWidget {
+public:
+    explicit ButtonAccess(CalcButton* button) : QAccessibleWidget(button, QAccessible::Button) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = button().isCheckable();
+        state.checked = button().isChecked();
+        state.pressed = button().isDown();
+        return state;
+    }
+
+    QStringList actionNames() const override {
+        if (!widget()->isEnabled()) {
+            return {};
+        }
+        if (button().isCheckable()) {
+            return {toggleAction(), pressAction()};
+        }
+        return {pressAction()};
+    }
+
+    void doAction(const QString& action) override {
+        if (widget()->isEnabled() && (action == pressAction() || action == toggleAction())) {
+            button().click();
+        }
+    }
+
+    QStringList keyBindingsForAction(const QString& /*action*/) const override { return {}; }
+
+private:
+    CalcButton& button() const { return *static_cast<CalcButton*>(widget()); }
+};
+
+QAccessibleInterface* accessFor(const QString& /*className*/, QObject* object) {
+    if (auto* button = qobject_cast<CalcButton*>(object)) {
+        return new ButtonAccess(button);
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+CalcButton::CalcButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
+    static const bool installed = [] {
+        QAccessible::installFactory(accessFor);
+        return true;
+    }();
+    (void)installed;
+}
 
 void CalcButton::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {

@@ -10,11 +10,15 @@ namespace zorvane::ui {
 // and it always shows the focus frame: the calculator moves the focus to "="
 // itself, and the user must see which button Enter will press, not only after
 // walking the buttons with Tab.
+//
+// Assistive technology activates it as a click: its accessible action (Press,
+// or Toggle for a checkable one; UI Automation's Invoke or Toggle) runs the
+// button's command, where Qt's own would only flip a checkable button's mark.
 class CalcButton final : public QPushButton {
     Q_OBJECT
 
 public:
-    using QPushButton::QPushButton;
+    CalcButton(const QString& caption, QWidget* parent);
 
 protected:
     // Only the calculator checks a button (the selected trading function's);

@@ -7,6 +7,13 @@ namespace zorvane::ui {
 void FunctionMark::addButton(OpCode function, QAbstractButton& button) {
     button.setCheckable(true);
     buttons_.at(count_++) = {function, &button};
+    // Whatever else checks or clears the button, the mark stays where the
+    // calculator has it.
+    QObject::connect(&button, &QAbstractButton::toggled, &button, [this, &button](bool checked) {
+        if (checked != (&button == marked_)) {
+            button.setChecked(!checked);
+        }
+    });
 }
 
 void FunctionMark::follow(OpCode pending) {

@@ -6,13 +6,12 @@
 #include <QWindow>
 #include <utility>
 
+#include "Calculator.h"
 #include "KeypadPoint.h"
 
 namespace zorvane::ui {
 
 namespace {
-
-constexpr char16_t kEscape = 27;
 
 // The C0 controls and DEL: what Ctrl turns digits and symbols into on X11.
 bool isControlCharacter(char16_t ch) {
@@ -87,6 +86,10 @@ bool InputHook::eventFilter(QObject* watched, QEvent* event) {
                     break;
                 }
                 callbacks_.pressed();
+                if (isLockedKeypadKey(key)) {
+                    callbacks_.keypadLocked();
+                    return true;
+                }
                 if (const char16_t ch = typedCharacter(key); ch != 0) {
                     callbacks_.typed(ch);
                 }

@@ -11,8 +11,9 @@ namespace zorvane::ui {
 
 // Watches, application-wide, the key and mouse presses meant for one window
 // and reports them before the focused control or the control under the
-// pointer gets them. It never consumes an event: everything still reaches the
-// control it was meant for.
+// pointer gets them. It consumes only the keypad's keys while Num Lock is
+// off, which would otherwise move the focus among the buttons: everything
+// else still reaches the control it was meant for.
 //
 // A key press is taken where the platform hands it to the window, before Qt
 // passes it on to the focused control and its parents, so every press counts
@@ -29,6 +30,8 @@ public:
         // The character of a typed key (Esc gives 27); the engine's key
         // table decides what it does.
         std::function<void(char16_t)> typed;
+        // A keypad key pressed with Num Lock off; it goes no further.
+        std::function<void()> keypadLocked;
     };
 
     // Lives as a child of `window`; Qt drops the filter when it goes.

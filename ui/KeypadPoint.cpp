@@ -44,4 +44,26 @@ bool isKeypadPoint(const QKeyEvent& event) {
            isNativePointKey(event.nativeVirtualKey());
 }
 
+bool isLockedKeypadKey(const QKeyEvent& event) {
+    if (!event.modifiers().testFlag(Qt::KeypadModifier)) {
+        return false;
+    }
+    switch (event.key()) {
+        case Qt::Key_Insert:
+        case Qt::Key_Delete:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+        case Qt::Key_Clear:
+            return true;
+        default:
+            return false;
+    }
+}
+
 }  // namespace zorvane::ui

@@ -10,4 +10,10 @@ namespace zorvane::ui {
 // comma is not it.
 bool isKeypadPoint(const QKeyEvent& event);
 
+// Whether a key press is one of the keypad's digit or point keys while Num
+// Lock is off: they then arrive as the arrows, Home, End, Page Up and Down,
+// Insert, Delete and (the 5) Clear, marked as the keypad's. The main
+// keyboard's own arrows and the rest are not.
+bool isLockedKeypadKey(const QKeyEvent& event);
+
 }  // namespace zorvane::ui

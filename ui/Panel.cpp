@@ -52,26 +52,6 @@ public:
     void focusEquals() override {}
 };
 
-struct TrialFailure {
-    NoticeContext context;
-    CalcFailure failure;
-};
-
-// The failure the commands would meet, carried out on a copy of the state.
-std::optional<TrialFailure> trialFailure(CalculatorState state,
-                                         const std::vector<Command>& commands) {
-    NoDisplay nowhere;
-    for (const Command command : commands) {
-        const NoticeContext context = contextOf(command, state);
-        try {
-            press(state, nowhere, command);
-        } catch (const CalcError& error) {
-            return TrialFailure{context, error.failure()};
-        }
-    }
-    return std::nullopt;
-}
-
 // The operation "=" will carry out, as the engine holds it.
 OpCode pendingOperation(const CalculatorState& state) {
     return state.operation.opCode;
@@ -220,6 +200,7 @@ void Panel::watchInput() {
                                          run(*command);
                                      }
                                  },
+                             .keypadLocked = [this] { reportFailure(KeyProblem::KeypadLocked); },
                          });
 }
 
@@ -233,15 +214,17 @@ void Panel::addCommand(std::initializer_list<QKeySequence> keys, std::function<v
 
 void Panel::setUpCommands() {
     addCommand({QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)},
-               [this] { copyMainText(); });
+               [this] { copyShownText(); });
     addCommand({QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)},
                [this] { pastePrice(); });
     addCommand({QKeySequence(Qt::CTRL | Qt::Key_Q), QKeySequence(Qt::CTRL | Qt::Key_W)},
                [this] { close(); });
 }
 
-void Panel::copyMainText() {
-    const QString text = withoutTrailingBlanks(mainDisplay_->calculatorText());
+void Panel::copyShownText() {
+    const bool typingPrice = !inputBox_->isHidden() && !inputBox_->calculatorText().isEmpty();
+    const QString text = typingPrice ? inputBox_->calculatorText()
+                                     : withoutTrailingBlanks(mainDisplay_->calculatorText());
     // Nothing shown, nothing copied: the clipboard keeps what it held.
     if (!text.isEmpty()) {
         QGuiApplication::clipboard()->setText(text);
@@ -256,7 +239,7 @@ void Panel::pastePrice() {
     }
     const auto price = pastedPrice(*clipboardText);
     if (const auto* problem = std::get_if<PasteProblem>(&price)) {
-        reportFailure(NoticeContext::Paste, *problem);
+        reportFailure(*problem);
         return;
     }
     std::vector<Command> keys;
@@ -266,12 +249,14 @@ void Panel::pastePrice() {
         }
     }
     // All or nothing: a price the calculator cannot take whole is not begun.
-    if (const auto failure = trialFailure(state_, keys)) {
-        reportFailure(failure->context, failure->failure);
+    CalculatorState trial = state_;
+    NoDisplay nowhere;
+    if (const auto failed = typeNumber(trial, nowhere, keys)) {
+        reportFailure(*failed);
         return;
     }
-    for (const Command command : keys) {
-        run(command);
+    if (const auto failed = typeNumber(state_, *displayPort_, keys)) {
+        reportFailure(*failed);
     }
 }
 
@@ -283,30 +268,24 @@ void Panel::contextMenuEvent(QContextMenuEvent* event) {
     }
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->addAction(QStringLiteral("复制"), this, [this] { copyMainText(); });
+    menu->addAction(QStringLiteral("复制"), this, [this] { copyShownText(); });
     menu->popup(event->globalPos());
 }
 
 void Panel::run(Command command) {
     notice_->hide();
-    const NoticeContext context = contextOf(command, state_);
-    std::optional<CalcFailure> failure;
-    try {
-        press(state_, *displayPort_, command);
-    } catch (const CalcError& error) {
-        failure = error.failure();
-    }
+    const auto failed = press(state_, *displayPort_, command);
     mark_->follow(pendingOperation(state_));
-    if (failure) {
-        reportFailure(context, *failure);
+    if (failed) {
+        reportFailure(*failed);
     } else if (command == Command::Equals) {
         announceMainText();
     }
 }
 
-void Panel::reportFailure(NoticeContext context, Failure failure) {
+void Panel::reportFailure(const Failure& failure) {
     QApplication::beep();
-    notice_->showNotice(noticeText(context, failure),
+    notice_->showNotice(noticeText(failure),
                         noticeBand(*mainDisplay_, *inputBox_, findChildren<QAbstractButton*>()));
 }
 

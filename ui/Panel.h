@@ -27,10 +27,20 @@ class WindowDisplay;
 
 // The calculator's one window. It owns the 24 controls and the calculator
 // state, and hands every click and typed character to the engine. Beside the
-// calculator's own keys it offers what a desktop program does: copy the main
-// display (Ctrl+C, Ctrl+Insert, or its right-click menu), paste a price
+// calculator's own keys it offers what a desktop program does: copy (Ctrl+C,
+// Ctrl+Insert, or the main display's right-click menu), paste a price
 // (Ctrl+V, Shift+Insert) and close (Ctrl+Q, Ctrl+W). The selected trading
 // function is marked on its button.
+//
+// How keys are routed. Every key press meets InputHook first, at the window:
+// - a key that types a character goes to the engine's key table (onKey),
+//   which alone decides what it does; a new calculator key is a row there;
+// - a keypad key with Num Lock off stops there with a notice;
+// - chords that are window commands (copy, paste, close) are the QAction
+//   shortcuts of setUpCommands(); a new one is a row there;
+// - Return, Enter and Space reach the focused button (CalcButton), which
+//   they press; the calculator keeps the focus on "=".
+// Clicks, and screen readers' actions on a button, run the button's command.
 class Panel final : public QWidget {
 public:
     Panel();
@@ -39,12 +49,13 @@ public:
     // What the calculator holds now; the window tests compare it.
     const CalculatorState& state() const { return state_; }
 
-    // Copies the main display's text, without trailing blanks.
-    void copyMainText();
-    // Types the price on the clipboard key by key, if every key of it goes
-    // through; otherwise beeps, says why in the notice and changes nothing.
-    // A press made while an earlier paste waited on the clipboard does
-    // nothing.
+    // Copies the price being typed in the input box; otherwise the main
+    // display's text, without trailing blanks.
+    void copyShownText();
+    // Types the price on the clipboard over the number being typed, if every
+    // key of it goes through; otherwise beeps, says why in the notice and
+    // changes nothing. A press made while an earlier paste waited on the
+    // clipboard does nothing.
     void pastePrice();
 
 protected:
@@ -66,7 +77,7 @@ private:
     // the notice what went wrong; the calculator keeps the state the engine
     // left.
     void run(Command command);
-    void reportFailure(NoticeContext context, Failure failure);
+    void reportFailure(const Failure& failure);
     // Has screen readers read the main display, after "=".
     void announceMainText();
 

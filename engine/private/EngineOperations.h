@@ -26,17 +26,26 @@ void onEquals(CalculatorState& state, DisplayPort& display);
 // SellOff or Cost (round trip).
 void onFunction(CalculatorState& state, DisplayPort& display, OpCode code);
 void onFunctionEquals(CalculatorState& state, DisplayPort& display);
+// After a function's results, the first key of a new price shows the
+// function's first prompt again; otherwise nothing.
+void promptNewRound(CalculatorState& state, DisplayPort& display);
 
 // The boxes show what the state holds.
 inline void showMain(CalculatorState& state, DisplayPort& display, std::string text,
                      TextKind kind) {
     state.shown.mainText = std::move(text);
+    state.shown.mainKind = kind;
     display.setMainText(state.shown.mainText, kind);
 }
 
 inline void showInput(CalculatorState& state, DisplayPort& display, std::string text) {
     state.shown.inputText = std::move(text);
     display.setInputText(state.shown.inputText);
+}
+
+inline void showInputBox(CalculatorState& state, DisplayPort& display, bool visible) {
+    state.shown.inputVisible = visible;
+    display.setInputVisible(visible);
 }
 
 }  // namespace zorvane

@@ -88,6 +88,12 @@ class Calculator(Window):
             self.app, lambda a: a is not None and a.getState().contains(pyatspi.STATE_FOCUSED))
         return found.name if found is not None else None
 
+    def buttons(self):
+        """The 22 buttons, as AT-SPI offers them."""
+        return pyatspi.findAllDescendants(
+            self.app, lambda a: a is not None and a.getRoleName() in (
+                "push button", "toggle button", "check box"))
+
     def notification_shown(self, text):
         return ("notification", text) in self.shown
 
@@ -157,7 +163,28 @@ def scenarios(calc):
         ("Ctrl+C on an empty display keeps the clipboard", lambda: (
             calc.type("7"), calc.keys("ctrl+c", "Escape", "ctrl+c", "ctrl+v")),
          calc.main, "7"),
+        ("an operator in a function takes the price shown", lambda: (
+            calc.keys(*["Tab"] * 4, "Return"), calc.type("10-3=")),
+         calc.main, "7"),
+        ("a price after a result shows the first prompt again", lambda: (
+            calc.keys(*["Tab"] * 4, "Return"), calc.type("1750.55=12")),
+         both_boxes(calc), ("输入筹码密集峰价格：             ", "12", True)),
+        ("a paste replaces the price being typed", lambda: (
+            calc.keys("Tab", "Tab", "Return"), calc.type("10."), set_clipboard("12.5"),
+            calc.keys("ctrl+v")),
+         calc.input, "12.5"),
+        ("Ctrl+C copies the price being typed", lambda: (
+            calc.keys("Tab", "Tab", "Return"), calc.type("12.50"),
+            calc.keys("ctrl+c", "Escape", "ctrl+v")),
+         calc.main, "12.50"),
     ]
+
+
+def both_boxes(calc):
+    """The main display's text, the input box's text and whether it shows."""
+    def read():
+        return (text_of(calc.main),) + text_and_visibility(calc.input)()
+    return read
 
 
 # From "=" (where Esc leaves the focus) to each trading button, as the guide
@@ -280,6 +307,82 @@ CHORDS = (
 )
 
 
+def startup_checks(calc):
+    """Before any other key: the focus is on "=", and Return types nothing."""
+    focused = poll_quietly(lambda: calc.focused_name() == "=")
+    results = [("the focus is on = at start-up", focused, calc.focused_name())]
+    calc.keys("Return")
+    time.sleep(0.5)
+    shown = text_of(calc.main)
+    results.append(("Return at start-up types nothing", shown == "", shown))
+    return results
+
+
+def snapshot(calc):
+    """What a user sees: both boxes, and which trading button is checked."""
+    marked = tuple(b.name for b in calc.buttons()
+                   if b.getState().contains(pyatspi.STATE_CHECKED))
+    return (text_of(calc.main), text_of(calc.input),
+            calc.input.getState().contains(pyatspi.STATE_VISIBLE), marked)
+
+
+def click(accessible):
+    x, y, right, bottom = extents(accessible)
+    xdotool("mousemove", str((x + right) // 2), str((y + bottom) // 2), "click", "1")
+
+
+def action_checks(calc):
+    """Each button's first accessible action (what a screen reader's
+    "activate" does) against a click on it, after 12+3; and 反弹's again on
+    the selected function."""
+    results = []
+    rows = [("12+3", button) for button in calc.buttons()]
+    rows.append((None, next(b for b in calc.buttons() if b.name == "反弹目标点预测")))
+    for typed, button in rows:
+        outcomes = []
+        for activate in (lambda: button.queryAction().doAction(0), lambda: click(button)):
+            calc.keys("Escape")
+            if typed:
+                calc.type(typed)
+            else:
+                calc.keys("Tab", "Tab", "Return")
+            calc.expect(calc.main, " 12+3" if typed else "输入相对顶点价格：             ")
+            before = snapshot(calc)
+            activate()
+            changed = poll_quietly(lambda: snapshot(calc) != before) or typed is None
+            time.sleep(0.1)
+            outcomes.append((changed, snapshot(calc)))
+        action = button.queryAction().getName(0)
+        name = f"{action} on {button.name} {'after ' + typed if typed else 'when selected'}"
+        results.append((f"{name} does what a click does", outcomes[0] == outcomes[1]
+                        and outcomes[0][0], outcomes))
+    return results
+
+
+def numlock_off_checks(calc):
+    """100+, then keypad 1 2 . 5 and Enter with Num Lock off: the keypad keys
+    neither type nor move the focus, a notice says why, Enter adds."""
+    results = []
+    xkb.numlock_off()
+    for name in ("us", "de"):
+        with xkb.layout(name):
+            calc.keys("Escape")
+            calc.shown.clear()
+            calc.type("100+")
+            calc.keys("KP_End", "KP_Down", "KP_Delete", "KP_Begin")
+            heard = poll_quietly(lambda: calc.notification_shown("请按 Num Lock 打开小键盘"))
+            results.append((f"{name}: keypad keys with Num Lock off give a notice", heard,
+                             calc.shown[:]))
+            stayed = poll_quietly(lambda: calc.focused_name() == "=")
+            results.append((f"{name}: and leave the focus on =", stayed, calc.focused_name()))
+            calc.screenshot(f"numlock-off-{name}")
+            calc.keys("KP_Enter")
+            shown = calc.expect(calc.main, "200")
+            results.append((f"{name}: keypad Enter then adds", shown is None, shown))
+    xkb.numlock_on()
+    return results
+
+
 def chord_checks(calc):
     """(name, passed, what was seen) for each Ctrl+Alt chord."""
     results = []
@@ -361,13 +464,16 @@ def main(program, desktop_entry):
     calc = Calculator(program)
     tally = Tally()
     try:
+        for name, ok, seen in startup_checks(calc):
+            tally.check(name, ok, seen)
         for name, ok, seen in window_checks(calc, desktop_entry):
             tally.check(name, ok, seen)
         for keys, button in TAB_COUNTS:
             calc.keys("Escape", *keys)
             reached = poll_quietly(lambda: calc.focused_name() == button)
             tally.check(f"{' '.join(keys)} from = reaches {button}", reached, calc.focused_name())
-        for checks in (screen_reader_checks, chord_checks, layout_checks):
+        for checks in (screen_reader_checks, action_checks, numlock_off_checks, chord_checks,
+                       layout_checks):
             for name, ok, seen in checks(calc):
                 tally.check(name, ok, seen)
         for name, steps, display, wanted in scenarios(calc):

@@ -43,6 +43,12 @@ def numlock_on():
         subprocess.run(["xdotool", "key", "Num_Lock"], check=True)
 
 
+def numlock_off():
+    """The keypad's keys then give KP_End, KP_Down, KP_Delete and the like."""
+    if numlock_is_on():
+        subprocess.run(["xdotool", "key", "Num_Lock"], check=True)
+
+
 @contextlib.contextmanager
 def layout(name):
     """The keyboard layout `name` (de, fr, ...) for the block, then us again."""

@@ -3,8 +3,10 @@
 #include <string>
 
 #include "KeySequence.h"
+#include "UserTexts.h"
 
 using namespace zorvane;
+using namespace texts;
 
 // The main display after each key of a sequence typed from start-up.
 const KeySequence kMainDisplayRows[] = {
@@ -45,9 +47,9 @@ const KeySequence kMainDisplayRows[] = {
     {"C1.2=+", {"", "1", "1.", "1.2", "1.2", " 1.2+"}},
     {"C1.2=.", {"", "1", "1.", "1.2", "1.2", "0."}},
     // An operator while a function waits for its price returns to the
-    // calculator: digits go to the main display and equals adds.
+    // calculator with that price: digits go to the main display and equals adds.
     {"R1+2=",
-     {"输入相对顶点价格：             ", "输入相对顶点价格：             ", " 0+", " 0+2", "2"}},
+     {"输入相对顶点价格：             ", "输入相对顶点价格：             ", " 1+", " 1+2", "3"}},
     // Results and the left-hand operand are held in 64 bits: x - x is 0.
     {"8.56*100000=",
      {"8", "8.", "8.5", "8.56", " 8.56*", " 8.56*1", " 8.56*10", " 8.56*100", " 8.56*1000",
@@ -136,13 +138,18 @@ TEST(Arithmetic, ResultsShowFifteenSignificantDigits) {
     }
 }
 
-TEST(Arithmetic, OperatorsAndEqualsLeaveFocusAlignmentAndInputBox) {
+// The operator hides the input box, which would cover its text; equals
+// leaves the box alone.
+TEST(Arithmetic, OperatorsAndEqualsLeaveFocusAndAlignment) {
     KeyDriver driver;
     driver.press("C5");
     driver.display.mainAlignment = Alignment::Left;
     driver.display.inputVisible = true;
     const int focusBefore = driver.display.focusEqualsCalls;
-    driver.press("+=");
+    driver.press("+");
+    EXPECT_FALSE(driver.display.inputVisible);
+    driver.display.inputVisible = true;
+    driver.press("=");
     EXPECT_EQ(driver.display.focusEqualsCalls, focusBefore);
     EXPECT_EQ(driver.display.mainAlignment, Alignment::Left);
     EXPECT_TRUE(driver.display.inputVisible);
@@ -181,6 +188,30 @@ TEST(Arithmetic, FailuresLeaveDisplayAndRegistersAlone) {
     }
 }
 
+// Each failure comes with the step that failed: the window's words depend on it.
+TEST(Arithmetic, FailuresReportTheirStep) {
+    struct Row {
+        std::string keys;
+        StepFailure failed;
+    };
+    const Row rows[] = {
+        {"5/0=", {CalcStep::ZeroDivisor, CalcFailure::DivisionByZero}},
+        {"/=", {CalcStep::ZeroDivisor, CalcFailure::Overflow}},
+        {"2/." + std::string(307, '0') + "1=", {CalcStep::Result, CalcFailure::Overflow}},
+        {"K10==", {CalcStep::ShareCount, CalcFailure::TypeMismatch}},
+        {"K10=0=", {CalcStep::ShareCount, CalcFailure::DivisionByZero}},
+        {"K10=." + std::string(307, '0') + "1=", {CalcStep::ShareCount, CalcFailure::Overflow}},
+        {"1234567890123456", {CalcStep::Entry, CalcFailure::FloatingPoint}},
+        {"R." + std::string(308, '0') + "1", {CalcStep::Entry, CalcFailure::Overflow}},
+    };
+    for (const auto& row : rows) {
+        KeyDriver driver;
+        driver.press(row.keys.substr(0, row.keys.size() - 1));
+        const auto failed = press(driver.state, driver.display, commandOfLetter(row.keys.back()));
+        EXPECT_TRUE(failed == row.failed) << row.keys.substr(0, 12);
+    }
+}
+
 TEST(Arithmetic, AfterADivisionByZeroANewNumberIsDivided) {
     KeyDriver driver;
     driver.press("C5/0");
@@ -203,11 +234,26 @@ TEST(Arithmetic, OperatorAfterATradingResultStaysCentred) {
     EXPECT_EQ(driver.display.mainAlignment, Alignment::Right);
 }
 
-TEST(Arithmetic, OperatorWhileAFunctionWaitsLeavesTheInputBoxShown) {
-    KeyDriver driver;
-    driver.press("R1+");
-    EXPECT_TRUE(driver.display.inputVisible);
-    driver.press("2");
-    EXPECT_EQ(driver.display.mainText, " 0+2");
-    EXPECT_FALSE(driver.display.inputVisible);
+// Inside a trading function an operator takes the number the input box
+// shows, hides the box and shows that number before the operator.
+TEST(Arithmetic, OperatorTakesTheNumberTheInputBoxShows) {
+    const KeySequence rows[] = {
+        {"S10-3=",
+         {kConcentrationPrompt, kConcentrationPrompt, kConcentrationPrompt, " 10-", " 10-3", "7"}},
+        {"R12.5*2=",
+         {kPeakPrompt, kPeakPrompt, kPeakPrompt, kPeakPrompt, kPeakPrompt, " 12.5*", " 12.5*2",
+          "25"}},
+        {"R20~+", {kPeakPrompt, kPeakPrompt, kPeakPrompt, kPeakPrompt, "-20+"}},
+        // No number in the box: the last value, as always.
+        {"R+", {kPeakPrompt, " 0+"}},
+        {"R20=10=+",
+         {kPeakPrompt, kPeakPrompt, kPeakPrompt, kBottomPrompt, kBottomPrompt, kBottomPrompt,
+          "标准反弹:13.75 中级反弹:15 ", " 0+"}},
+    };
+    for (const auto& row : rows) {
+        expectTextsAfterEachKey(row, Shown::Main);
+        KeyDriver driver;
+        driver.press(row.keys);
+        EXPECT_FALSE(driver.display.inputVisible) << row.keys;
+    }
 }

@@ -88,9 +88,9 @@ TEST(NumberEntry, TradingModeShowsThePriceAsTypedInTheInputBox) {
 }
 
 // A price typed into a trading function leaves the main display with its
-// prompt, and the calculator's last result at 0, as an operator then shows.
-// The price stays the function's input: equals takes it, and after an
-// operator it is the right-hand operand.
+// prompt. The price stays the function's input: equals takes it, and an
+// operator takes it as the left-hand operand (and, with no number typed
+// after, as the right-hand one).
 TEST(NumberEntry, TradingModeLeavesTheMainDisplayAndResultAlone) {
     KeyDriver driver;
     driver.press("R12.5~");
@@ -98,9 +98,9 @@ TEST(NumberEntry, TradingModeLeavesTheMainDisplayAndResultAlone) {
     EXPECT_EQ(driver.display.mainKind, TextKind::Prompt);
     const KeyDriver typed = driver;
     driver.press("+");
-    EXPECT_EQ(driver.display.mainText, " 0+");
+    EXPECT_EQ(driver.display.mainText, "-12.5+");
     driver.press("=");
-    EXPECT_EQ(driver.display.mainText, "-12.5");
+    EXPECT_EQ(driver.display.mainText, "-25");
     driver = typed;
     driver.press("=");
     EXPECT_EQ(driver.display.mainText, texts::kBottomPrompt);
@@ -185,8 +185,7 @@ TEST(NumberEntry, TypingShowsTheBoxTheNumberGoesTo) {
         bool visibleAfter;
     };
     const Row rows[] = {
-        {"R+", true, "1", false},         {"R+", true, "4", false},
-        {"R+", true, ".", false},         {"R+", true, "~", false},
+        {"R+", false, "1", false},        {"R+", false, "~", false},
         {"R20=10=", false, "3", true},    {"R20=10=", false, ".", true},
         {"R20=10=", false, "~", true},    {"S8=", false, "9", true},
         {"K10=1000==", false, "5", true}, {"K10=1000==", false, "5=", false},

@@ -12,6 +12,8 @@ TEST(Load, HidesTheInputBoxAndLocksBothBoxes) {
     EXPECT_FALSE(driver.display.inputEnabled);
     EXPECT_FALSE(driver.display.mainEnabled);
     EXPECT_EQ(driver.display.mainText, "");
+    // Return and Space press "=", as after a reset.
+    EXPECT_EQ(driver.display.focusEqualsCalls, 1);
     // Typed digits go to the main display.
     driver.press('1');
     EXPECT_EQ(driver.display.mainText, "1");

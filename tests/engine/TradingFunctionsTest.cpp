@@ -177,14 +177,6 @@ TEST(TradingFunctions, RepeatedRoundStartsFromTheInputBox) {
     rebound.press("8=");
     EXPECT_EQ(rebound.display.mainText, "标准反弹:8.75 中级反弹:9 ");
 
-    KeyDriver typedAfterResult;
-    typedAfterResult.press("R20=10=30");
-    EXPECT_EQ(typedAfterResult.display.inputText, "30");
-    EXPECT_TRUE(typedAfterResult.display.inputVisible);
-    typedAfterResult.press("=");
-    typedAfterResult.press("10=");
-    EXPECT_EQ(typedAfterResult.display.mainText, "标准反弹:17.5 中级反弹:20 ");
-
     KeyDriver cost;
     cost.press("K10=1000=");
     cost.press('=');
@@ -195,6 +187,38 @@ TEST(TradingFunctions, RepeatedRoundStartsFromTheInputBox) {
     // The previous number of shares became the price: 1000 × 100 = 100000,
     // fees 200 + 360 = 560, 5.6 a share.
     EXPECT_EQ(cost.display.mainText, "高抛成本:1005.6 接回成本:994.4 ");
+}
+
+// After the results, the first key of a new price asks for the first input
+// again, still centred; equals then goes on as before.
+TEST(TradingFunctions, NewPriceAfterTheResultsShowsTheFirstPrompt) {
+    struct Row {
+        std::string keys;
+        const std::string& prompt;
+        std::string input;
+        std::string afterEquals;
+    };
+    const Row rows[] = {
+        {"S1750.55=12", kConcentrationPrompt, "12", "保守出货:16.5  标准出货:19.42"},
+        {"S10=~", kConcentrationPrompt, "-10", "保守出货:-13.75  标准出货:-16.18"},
+        {"R20=10=30", kPeakPrompt, "30", kBottomPrompt},
+        {"P20=10=.", kPeakPrompt, "0.", kBottomPrompt},
+        {"K10=100=5", kSharePricePrompt, "5", kShareCountPrompt},
+    };
+    for (const auto& row : rows) {
+        KeyDriver driver;
+        driver.press(row.keys);
+        SCOPED_TRACE("keys " + row.keys);
+        EXPECT_EQ(driver.display.mainText, row.prompt);
+        EXPECT_EQ(driver.display.mainAlignment, Alignment::Centre);
+        EXPECT_TRUE(driver.display.inputVisible);
+        EXPECT_EQ(driver.display.inputText, row.input);
+        driver.press('=');
+        EXPECT_EQ(driver.display.mainText, row.afterEquals);
+    }
+    KeyDriver rebound;
+    rebound.press("R20=10=30=10=");
+    EXPECT_EQ(rebound.display.mainText, "标准反弹:17.5 中级反弹:20 ");
 }
 
 TEST(TradingFunctions, SellOffRepeatsOnEveryEquals) {

@@ -32,7 +32,9 @@ inline zorvane::Command commandOfLetter(char letter) {
     return kCommands.at(index);
 }
 
-// A started calculator driven by a string of command letters.
+// A started calculator driven by a string of command letters. A command that
+// fails throws CalcError with the failure and the step the engine reported,
+// so that a string of letters stops there.
 class KeyDriver {
 public:
     zorvane::CalculatorState state;
@@ -40,7 +42,11 @@ public:
 
     KeyDriver() { zorvane::onLoad(state, display); }
 
-    void press(zorvane::Command command) { zorvane::press(state, display, command); }
+    void press(zorvane::Command command) {
+        if (const auto failed = zorvane::press(state, display, command)) {
+            throw zorvane::CalcError(failed->failure, failed->step);
+        }
+    }
     void press(char letter) { press(commandOfLetter(letter)); }
     void press(std::string_view letters) {
         for (char letter : letters) {

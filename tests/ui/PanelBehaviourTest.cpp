@@ -19,6 +19,7 @@ namespace {
 const QString kPeakPrompt = QString::fromStdString(texts::kPeakPrompt);
 const QString kBottomPrompt = QString::fromStdString(texts::kBottomPrompt);
 const QString kSharesPrompt = QString::fromStdString(texts::kShareCountPrompt);
+const QString kConcentrationPrompt = QString::fromStdString(texts::kConcentrationPrompt);
 
 constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignVCenter;
 constexpr Qt::Alignment kCentre = Qt::AlignHCenter | Qt::AlignVCenter;
@@ -104,6 +105,10 @@ private slots:
         QVERIFY(!ui.mainBox()->isEnabled());
         QVERIFY(!ui.inputBox()->isEnabled());
         QVERIFY(!ui.notice()->isVisible());
+        // Return presses "=", which has nothing to do yet.
+        QCOMPARE(ui.panel().focusWidget(), ui.button("等于"));
+        ui.press(Qt::Key_Return);
+        QCOMPARE(ui.mainBox()->text(), QString());
     }
 
     void clicks_data() {
@@ -134,8 +139,12 @@ private slots:
         QTest::newRow("digit after a result")    << "2 + 3 = 7" << "7" << kRight << false << "";
         QTest::newRow("operator in a function")  << "反弹 + 1" << " 0+1" << kRight << false << "";
         QTest::newRow("sign of a price")         << "反弹 2 0 +/-" << kPeakPrompt << kRight << true << "-20";
-        QTest::newRow("price after a result")
-            << "反弹 2 0 = 1 0 = 3" << "标准反弹:13.75 中级反弹:15 " << kCentre << true << "3";
+        // A new round: its first prompt again, still centred.
+        QTest::newRow("price after a result")    << "反弹 2 0 = 1 0 = 3" << kPeakPrompt << kCentre << true << "3";
+        QTest::newRow("sell-off after a result")
+            << "出货 1 7 5 0 . 5 5 = 1 2" << kConcentrationPrompt << kCentre << true << "12";
+        QTest::newRow("operator on a price")     << "出货 1 0 - 3" << " 10-3" << kRight << false << "10";
+        QTest::newRow("operator on a price, =")  << "反弹 1 2 . 5 * 2 =" << "25" << kRight << false << "12.5";
         QTest::newRow("reset in a trading function") << "反弹 2 清除" << "" << kRight << false << "";
         QTest::newRow("sell-off of a 15-digit price")
             << "出货 " + fifteenDigits + " +/- ="
@@ -454,6 +463,8 @@ private slots:
             << "反弹 2 0 = 1 0 =" << ctrlC << "标准反弹:13.75 中级反弹:15";
         QTest::newRow("number, Ctrl+Insert") << "1 2 + 3" << ctrlInsert << " 12+3";
         QTest::newRow("prompt, Ctrl+C") << "成本" << ctrlC << "输入股票价格：";
+        QTest::newRow("typed price, Ctrl+C") << "成本 1 2 . 5 0" << ctrlC << "12.50";
+        QTest::newRow("typed price, Ctrl+Insert") << "反弹 2 0 = 9" << ctrlInsert << "9";
         // Nothing shown: the clipboard keeps what another program put there.
         QTest::newRow("empty display, Ctrl+C") << "1 2 清除" << ctrlC << "旧内容";
         QTest::newRow("empty display, Ctrl+Insert") << "清除" << ctrlInsert << "旧内容";
@@ -501,6 +512,11 @@ private slots:
         QTest::newRow("blanks around")     << "1 +" << " \t7.25\n" << " 1+7.25" << "" << "";
         QTest::newRow("into a function")   << "反弹" << "168.35" << kPeakPrompt << "168.35" << "";
         QTest::newRow("40 characters")     << "" << longest << "0" + longest << "" << "";
+        // The pasted price replaces the number being typed.
+        QTest::newRow("over a price")      << "反弹 1 0" << "12.5" << kPeakPrompt << "12.5" << "";
+        QTest::newRow("over a point")      << "反弹 1 0 ." << "12.5" << kPeakPrompt << "12.5" << "";
+        QTest::newRow("over an operand")   << "1 + 3" << "7.25" << " 1+7.25" << "" << "";
+        QTest::newRow("over a number")     << "1 2 +/-" << "5" << "5" << "" << "";
         const QString notAPrice = "只能粘贴数字和一个小数点";
         const QString noNumber = "剪贴板里没有数字";
         QTest::newRow("41 characters")     << "" << longest + "0" << "" << "" << "粘贴的数字太长";
@@ -516,7 +532,7 @@ private slots:
         const QString fifteenDigits = "最多只能输入 15 位数字";
         QTest::newRow("too long")          << "1 +" << QString(16, u'9') << " 1+" << "" << fifteenDigits;
         QTest::newRow("too long in a function")
-            << "反弹 5" << QString(15, u'9') << kPeakPrompt << "5" << fifteenDigits;
+            << "反弹 5" << QString(16, u'9') << kPeakPrompt << "5" << fifteenDigits;
         QTest::newRow("15 digits")         << "" << "12345678901234.5" << "12345678901234.5" << "" << "";
         // clang-format on
     }
@@ -550,8 +566,9 @@ private slots:
         QCOMPARE(ui.mainBox()->text(), QString("5"));
         // A press once the window is seen awake pastes again.
         QTest::qWait(zorvane::ui::PasteGate::kQueuedPressesMs);
+        ui.type("+");
         pressPaste(ui.window());
-        QCOMPARE(ui.mainBox()->text(), QString("55"));
+        QCOMPARE(ui.mainBox()->text(), QString(" 5+5"));
         QCOMPARE(clipboard->reads, 2);
     }
 
@@ -703,6 +720,70 @@ private slots:
         auto* announcer = ui.panel().findChild<QWidget*>("朗读");
         QCOMPARE(QAccessible::queryAccessibleInterface(announcer)->text(QAccessible::Name),
                  announced);
+    }
+
+    void accessibleActionsClick_data() {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("mainText");
+        QTest::addColumn<QString>("marked");
+        // clang-format off
+        QTest::newRow("rebound")            << "" << "反弹" << kPeakPrompt << "反弹";
+        QTest::newRow("pullback")           << "1 2 +" << "回调" << kPeakPrompt << "回调";
+        QTest::newRow("sell-off")           << "反弹 2 0" << "出货" << kConcentrationPrompt << "出货";
+        QTest::newRow("cost")               << "" << "成本" << QString::fromStdString(texts::kSharePricePrompt) << "成本";
+        QTest::newRow("rebound, selected")  << "反弹 2 0" << "反弹" << kPeakPrompt << "反弹";
+        QTest::newRow("digit")              << "1 2 +" << "7" << " 12+7" << "";
+        QTest::newRow("reset")              << "回调" << "清除" << "" << "";
+        // clang-format on
+    }
+
+    // Every action a screen reader may take on a button runs its click.
+    void accessibleActionsClick() {
+        QFETCH(QString, script);
+        QFETCH(QString, button);
+        QFETCH(QString, mainText);
+        QFETCH(QString, marked);
+
+        PanelDriver probe;
+        const QStringList actions = QAccessible::queryAccessibleInterface(probe.button(button))
+                                        ->actionInterface()
+                                        ->actionNames();
+        QVERIFY(!actions.isEmpty());
+        for (const QString& action : actions) {
+            PanelDriver ui;
+            ui.click(script);
+            QAccessible::queryAccessibleInterface(ui.button(button))
+                ->actionInterface()
+                ->doAction(action);
+            QCOMPARE(ui.mainBox()->text(), mainText);
+            for (const QString name : {"反弹", "回调", "出货", "成本"}) {
+                QAccessibleInterface* accessible =
+                    QAccessible::queryAccessibleInterface(ui.button(name));
+                QCOMPARE(accessible->state().checked, name == marked);
+                QCOMPARE(ui.button(name)->isChecked(), name == marked);
+            }
+        }
+    }
+
+    // With Num Lock off the keypad's keys would move the focus: they do
+    // nothing but say so. The main keyboard's arrows still move it.
+    void keypadWithNumLockOff() {
+        PanelDriver ui;
+        ui.type("100+");
+        for (const Qt::Key key : {Qt::Key_End, Qt::Key_Down, Qt::Key_Delete, Qt::Key_Clear}) {
+            ui.keyEvent(true, key, "", Qt::KeypadModifier);
+            ui.keyEvent(false, key, "", Qt::KeypadModifier);
+        }
+        QCOMPARE(ui.mainBox()->text(), QString(" 100+"));
+        QCOMPARE(ui.notice()->text(), QString("请按 Num Lock 打开小键盘"));
+        QVERIFY(ui.notice()->isVisible());
+        QCOMPARE(noticeMisplaced(ui), QString());
+        QCOMPARE(ui.panel().focusWidget(), ui.button("等于"));
+        ui.press(Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(ui.mainBox()->text(), QString("200"));
+        ui.press(Qt::Key_Left);
+        QVERIFY(ui.panel().focusWidget() != ui.button("等于"));
     }
 
     void clickTakesNoticeAway() {
