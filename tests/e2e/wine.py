@@ -95,6 +95,21 @@ def automation_checks(probe):
     ]
 
 
+def keypad_locked(calc):
+    """(name, passed, copied): 100+, then keypad keys with Num Lock off (as
+    Windows sends them: Home, End, arrows, Delete) neither type nor move the
+    focus, so that keypad Enter still presses "=" and adds 100 to 100."""
+    xkb.numlock_off()
+    try:
+        calc.keys("Escape")
+        calc.type("100+")
+        calc.keys("KP_End", "KP_Down", "KP_Delete", "KP_Begin", "KP_Enter")
+        copied = calc.copied("200")
+    finally:
+        xkb.numlock_on()
+    return ("keypad 1 2 . 5 with Num Lock off, then Enter, after 100+", copied == "200", copied)
+
+
 def main(exe, probe):
     calc = Calculator(exe)
     print(f"window mapped, {calc.size()}")
@@ -110,6 +125,8 @@ def main(exe, probe):
             tally.check(f"{name}: copied {copied!r}", copied == wanted.rstrip(" "), copied)
         name, ok, copied = keypad_point(calc)
         tally.check(f"{name}: copied {copied!r}, wanted '12.5'", ok, copied)
+        name, ok, copied = keypad_locked(calc)
+        tally.check(f"{name}: copied {copied!r}, wanted '200'", ok, copied)
     finally:
         tally.check("Ctrl+Q closes the window", calc.close())
     return tally.end()
