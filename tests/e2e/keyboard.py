@@ -90,9 +90,10 @@ class Calculator(Window):
 
     def buttons(self):
         """The 22 buttons, as AT-SPI offers them."""
+        # By role, not by its name: newer AT-SPI calls a push button "button".
         return pyatspi.findAllDescendants(
-            self.app, lambda a: a is not None and a.getRoleName() in (
-                "push button", "toggle button", "check box"))
+            self.app, lambda a: a is not None and a.getRole() in (
+                pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TOGGLE_BUTTON, pyatspi.ROLE_CHECK_BOX))
 
     def notification_shown(self, text):
         return ("notification", text) in self.shown
