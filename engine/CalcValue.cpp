@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "CalcError.h"
+#include "Decimal.h"
 
 namespace zorvane {
 
@@ -68,11 +69,13 @@ CalcValue finiteResult(double result) {
 }  // namespace
 
 CalcValue operator+(const CalcValue& a, const CalcValue& b) {
-    return finiteResult(a.toDouble() + b.toDouble());
+    return finiteResult(
+        nearestDouble(exactSum(readDecimal(a.toDouble()), readDecimal(b.toDouble()))));
 }
 
 CalcValue operator-(const CalcValue& a, const CalcValue& b) {
-    return finiteResult(a.toDouble() - b.toDouble());
+    return finiteResult(
+        nearestDouble(exactSum(readDecimal(a.toDouble()), negated(readDecimal(b.toDouble())))));
 }
 
 CalcValue operator*(const CalcValue& a, const CalcValue& b) {

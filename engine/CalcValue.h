@@ -5,8 +5,10 @@
 namespace zorvane {
 
 // A tagged number: empty, 16-bit integer, 32-bit float or 64-bit float.
-// Empty counts as 0. The four operations are carried out in 64-bit floating
-// point and give a 64-bit float.
+// Empty counts as 0. The four operations give a 64-bit float: + and - the one
+// nearest to the exact sum of the operands as a person reads them (15
+// significant digits, as the displays show them), so that 0.1 + 0.2 - 0.3 is
+// 0; * and / are carried out in 64-bit floating point.
 class CalcValue {
 public:
     enum class Kind : std::uint8_t { Empty, Int16, Float32, Float64 };

@@ -1,11 +1,10 @@
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
 
+#include "Decimal.h"
 #include "NumberText.h"
-#include "Significand.h"
 
 namespace zorvane {
 
@@ -15,24 +14,6 @@ namespace {
 // here on rounding to 32 bits gives infinity (the largest float has an odd
 // mantissa, so the tie itself rounds up).
 constexpr double kFloat32RoundsToInfinity = 0x1.ffffffp127;
-
-// How many significant digits a person reads of a 64-bit float: the digits
-// the displays show, and the decimal whose ties are ties.
-constexpr int kReadDigits = 15;
-
-// A decimal number: sign, the whole number of its digits, and the power of
-// ten they are scaled by.
-struct Decimal {
-    bool negative = false;
-    std::string digits;
-    int exponent = 0;
-};
-
-// x read to kReadDigits significant digits.
-Decimal readDecimal(double x) {
-    const Significand s = significand(x, kReadDigits);
-    return {s.negative, s.digits, s.exponent + 1 - static_cast<int>(s.digits.size())};
-}
 
 // Adds one to a string of decimal digits.
 void increment(std::string& digits) {
@@ -72,15 +53,6 @@ Decimal roundToPlaces(Decimal decimal, int n) {
         decimal.digits = "0";
     }
     return decimal;
-}
-
-// The 64-bit float nearest to a decimal.
-double nearestDouble(const Decimal& decimal) {
-    const std::string text =
-        (decimal.negative ? "-" : "") + decimal.digits + "e" + std::to_string(decimal.exponent);
-    double value = 0.0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
 }
 
 constexpr int kMaxDecimals = 40;

@@ -130,6 +130,14 @@ TEST(Arithmetic, ResultsShowFifteenSignificantDigits) {
         {"C1.1115+0=", "1.112"},
         {"C0.0005+0=", "0"},
         {"C123456789012345*1000=", "1.23456789012345E+17"},
+        // + and - are exact on the decimals read: a typed number as typed,
+        // the left-hand operand as the operator shows it.
+        {"C50000000000000.3-50000000000000=", "0.3"},
+        {"C99999999999999.9-99999999999999.8=+", " 0.1+"},
+        {"C99999999999999.9-99999999999999=", "0.9"},
+        {"C0.1+0.2=-0.3=+", " 0+"},
+        {"C0.3-0.1=-0.2=+", " 0+"},
+        {"C1/3=+1=-1=+", " 0.33333333333333+"},
     };
     for (const auto& row : rows) {
         KeyDriver driver;
