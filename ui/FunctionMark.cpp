@@ -16,14 +16,16 @@ void FunctionMark::addButton(OpCode function, QAbstractButton& button) {
     });
 }
 
-void FunctionMark::follow(OpCode pending) {
+void FunctionMark::follow(OpCode pending, bool functionPressed) {
     QAbstractButton* const selected = buttonOf(pending);
-    if (selected == marked_) {
+    QAbstractButton* const left = marked_;
+    // Pressed again, the selected function brings its first prompt back: say
+    // so, as for another one.
+    if (selected == left && (selected == nullptr || !functionPressed)) {
         return;
     }
-    QAbstractButton* const left = marked_;
     marked_ = selected;
-    if (left != nullptr) {
+    if (left != nullptr && left != selected) {
         left->setChecked(false);
     }
     if (selected != nullptr) {

@@ -14,7 +14,7 @@ class Announcer;
 // (pressed in) while the calculator holds that function as its pending
 // operation, and assistive technology sees it checked. Reset, an operator or
 // another function moves or clears the mark, and screen readers hear which
-// function was selected or left.
+// function was selected (also when selected again) or left.
 class FunctionMark {
 public:
     explicit FunctionMark(Announcer& announcer) : announcer_(announcer) {}
@@ -23,8 +23,9 @@ public:
     // calculator checks it.
     void addButton(OpCode function, QAbstractButton& button);
 
-    // Moves the mark to what the calculator now holds.
-    void follow(OpCode pending);
+    // Moves the mark to what the calculator now holds, after a trading
+    // function's button when functionPressed.
+    void follow(OpCode pending, bool functionPressed);
 
 private:
     QAbstractButton* buttonOf(OpCode pending) const;

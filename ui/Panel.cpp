@@ -222,9 +222,11 @@ void Panel::setUpCommands() {
 }
 
 void Panel::copyShownText() {
-    const bool typingPrice = !inputBox_->isHidden() && !inputBox_->calculatorText().isEmpty();
-    const QString text = typingPrice ? inputBox_->calculatorText()
-                                     : withoutTrailingBlanks(mainDisplay_->calculatorText());
+    // The input box, while shown, holds the price being typed, or none yet:
+    // the prompt beside it is no number to paste anywhere. The blanks that
+    // pad a text (the sign position, the results' tail) are not copied.
+    const DisplayBox& shown = inputBox_->isHidden() ? *mainDisplay_ : *inputBox_;
+    const QString text = shown.calculatorText().trimmed();
     // Nothing shown, nothing copied: the clipboard keeps what it held.
     if (!text.isEmpty()) {
         QGuiApplication::clipboard()->setText(text);
@@ -275,7 +277,7 @@ void Panel::contextMenuEvent(QContextMenuEvent* event) {
 void Panel::run(Command command) {
     notice_->hide();
     const auto failed = press(state_, *displayPort_, command);
-    mark_->follow(pendingOperation(state_));
+    mark_->follow(pendingOperation(state_), tradingFunction(command).has_value());
     if (failed) {
         reportFailure(*failed);
     } else if (command == Command::Equals) {

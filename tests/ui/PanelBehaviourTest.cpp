@@ -461,13 +461,16 @@ private slots:
         const QKeySequence ctrlInsert(Qt::CTRL | Qt::Key_Insert);
         QTest::newRow("result, Ctrl+C")
             << "反弹 2 0 = 1 0 =" << ctrlC << "标准反弹:13.75 中级反弹:15";
-        QTest::newRow("number, Ctrl+Insert") << "1 2 + 3" << ctrlInsert << " 12+3";
-        QTest::newRow("prompt, Ctrl+C") << "成本" << ctrlC << "输入股票价格：";
+        // Without the blanks at either end: the sign position's included.
+        QTest::newRow("number, Ctrl+Insert") << "1 2 + 3" << ctrlInsert << "12+3";
+        QTest::newRow("sign changed twice") << "1 2 . 5 +/- +/-" << ctrlC << "12.5";
         QTest::newRow("typed price, Ctrl+C") << "成本 1 2 . 5 0" << ctrlC << "12.50";
         QTest::newRow("typed price, Ctrl+Insert") << "反弹 2 0 = 9" << ctrlInsert << "9";
         // Nothing shown: the clipboard keeps what another program put there.
         QTest::newRow("empty display, Ctrl+C") << "1 2 清除" << ctrlC << "旧内容";
         QTest::newRow("empty display, Ctrl+Insert") << "清除" << ctrlInsert << "旧内容";
+        QTest::newRow("empty input box, Ctrl+C") << "成本" << ctrlC << "旧内容";
+        QTest::newRow("empty input box, Ctrl+Insert") << "反弹 2 0 =" << ctrlInsert << "旧内容";
     }
 
     void copy() {
@@ -699,6 +702,7 @@ private slots:
         QTest::newRow("selected")         << "反弹" << "反弹" << "已选择：反弹目标点预测";
         QTest::newRow("after its result") << "反弹 2 0 = 1 0 =" << "反弹" << "标准反弹:13.75 中级反弹:15";
         QTest::newRow("moved")            << "反弹 成本" << "成本" << "已选择：股票买卖成本";
+        QTest::newRow("selected again")   << "出货 1 0 = 出货" << "出货" << "已选择：出货目标点预测";
         QTest::newRow("reset")            << "回调 清除" << "" << "已退出：回调目标点预测";
         QTest::newRow("operator")         << "出货 +" << "" << "已退出：出货目标点预测";
         // clang-format on
