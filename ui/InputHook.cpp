@@ -8,6 +8,7 @@
 
 #include "Calculator.h"
 #include "KeypadPoint.h"
+#include "NumLock.h"
 
 namespace zorvane::ui {
 
@@ -87,7 +88,7 @@ bool InputHook::eventFilter(QObject* watched, QEvent* event) {
                 }
                 callbacks_.pressed();
                 if (isLockedKeypadKey(key)) {
-                    callbacks_.keypadLocked();
+                    callbacks_.keypadLocked(numLockWasOn(key));
                     return true;
                 }
                 if (const char16_t ch = typedCharacter(key); ch != 0) {

@@ -11,9 +11,10 @@ namespace zorvane::ui {
 
 // Watches, application-wide, the key and mouse presses meant for one window
 // and reports them before the focused control or the control under the
-// pointer gets them. It consumes only the keypad's keys while Num Lock is
-// off, which would otherwise move the focus among the buttons: everything
-// else still reaches the control it was meant for.
+// pointer gets them. It consumes only the keypad's keys while they arrive as
+// navigation keys (Num Lock off, or Shift held), which would otherwise move
+// the focus among the buttons: everything else still reaches the control it
+// was meant for.
 //
 // A key press is taken where the platform hands it to the window, before Qt
 // passes it on to the focused control and its parents, so every press counts
@@ -30,8 +31,9 @@ public:
         // The character of a typed key (Esc gives 27); the engine's key
         // table decides what it does.
         std::function<void(char16_t)> typed;
-        // A keypad key pressed with Num Lock off; it goes no further.
-        std::function<void()> keypadLocked;
+        // A keypad key that arrived as a navigation key: pressed with Num
+        // Lock off, or with Shift held and Num Lock on. It goes no further.
+        std::function<void(bool numLockOn)> keypadLocked;
     };
 
     // Lives as a child of `window`; Qt drops the filter when it goes.

@@ -11,8 +11,9 @@ namespace zorvane::ui {
 bool isKeypadPoint(const QKeyEvent& event);
 
 // Whether a key press is one of the keypad's digit or point keys while Num
-// Lock is off: they then arrive as the arrows, Home, End, Page Up and Down,
-// Insert, Delete and (the 5) Clear, marked as the keypad's. The main
+// Lock is off, or Shift is held with it on: they then arrive as the arrows,
+// Home, End, Page Up and Down, Insert, Delete and (the 5) Clear, marked as
+// the keypad's. The main
 // keyboard's own arrows and the rest are not.
 bool isLockedKeypadKey(const QKeyEvent& event);
 

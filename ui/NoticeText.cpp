@@ -16,7 +16,7 @@ struct Notice {
 };
 
 // The first row that matches is shown; rows for any step come last.
-const std::array<Notice, 12> kNotices = {{
+const std::array<Notice, 13> kNotices = {{
     {CalcStep::ShareCount, CalcFailure::TypeMismatch, "请先输入股票数量"},
     {CalcStep::ShareCount, CalcFailure::DivisionByZero, "股票数量不能为 0"},
     {CalcStep::ZeroDivisor, CalcFailure::DivisionByZero, "除数不能为 0"},
@@ -27,6 +27,7 @@ const std::array<Notice, 12> kNotices = {{
     {std::nullopt, PasteProblem::NotAPrice, "只能粘贴数字和一个小数点"},
     {std::nullopt, PasteProblem::TooLong, "粘贴的数字太长"},
     {std::nullopt, KeyProblem::KeypadLocked, "请按 Num Lock 打开小键盘"},
+    {std::nullopt, KeyProblem::KeypadShifted, "请松开 Shift 再按小键盘"},
     // A result beyond the calculator's range, and a share count so small that
     // the fee per share is.
     {std::nullopt, CalcFailure::Overflow, "结果太大，超出范围"},

@@ -20,7 +20,8 @@ enum class PasteProblem : std::uint8_t {
 
 // Why the window took no notice of a key.
 enum class KeyProblem : std::uint8_t {
-    KeypadLocked,  // a keypad key with Num Lock off, which would move the focus
+    KeypadLocked,   // a keypad key with Num Lock off, which would move the focus
+    KeypadShifted,  // the same with Num Lock on and Shift held
 };
 
 using Failure = std::variant<StepFailure, PasteProblem, KeyProblem>;

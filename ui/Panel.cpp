@@ -200,7 +200,11 @@ void Panel::watchInput() {
                                          run(*command);
                                      }
                                  },
-                             .keypadLocked = [this] { reportFailure(KeyProblem::KeypadLocked); },
+                             .keypadLocked =
+                                 [this](bool numLockOn) {
+                                     reportFailure(numLockOn ? KeyProblem::KeypadShifted
+                                                             : KeyProblem::KeypadLocked);
+                                 },
                          });
 }
 
