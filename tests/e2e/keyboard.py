@@ -281,6 +281,10 @@ def function_mark_checks(calc):
     calc.expect(calc.main, "标准反弹:13.75 中级反弹:15 ")
     results.append(("the mark stays after the result", checked(), checked()))
     calc.screenshot("function-marked")
+    calc.shown.clear()
+    calc.keys("Tab", "Tab", "Return")
+    heard = poll_quietly(lambda: calc.notification_shown("已选择：反弹目标点预测"))
+    results.append(("selecting it again is read out too", heard, calc.shown[:]))
     calc.keys("Escape")
     cleared = poll_quietly(lambda: not checked())
     results.append(("Esc clears the mark", cleared, checked()))
@@ -361,8 +365,9 @@ def action_checks(calc):
 
 
 def numlock_off_checks(calc):
-    """100+, then keypad 1 2 . 5 and Enter with Num Lock off: the keypad keys
-    neither type nor move the focus, a notice says why, Enter adds."""
+    """100+, then keypad 1 2 . 5 and Enter with Num Lock off, and with Shift
+    held and Num Lock on: the keypad keys neither type nor move the focus, a
+    notice says why, Enter adds."""
     results = []
     xkb.numlock_off()
     for name in ("us", "de"):
@@ -380,7 +385,18 @@ def numlock_off_checks(calc):
             calc.keys("KP_Enter")
             shown = calc.expect(calc.main, "200")
             results.append((f"{name}: keypad Enter then adds", shown is None, shown))
+    # With Num Lock on, Shift turns the keypad into the same navigation keys.
     xkb.numlock_on()
+    calc.keys("Escape")
+    calc.shown.clear()
+    calc.type("100+")
+    calc.keys("shift+KP_1", "shift+KP_2", "shift+KP_Decimal", "shift+KP_5")
+    heard = poll_quietly(lambda: calc.notification_shown("请松开 Shift 再按小键盘"))
+    results.append(("Shift + keypad with Num Lock on gives its notice", heard, calc.shown[:]))
+    calc.screenshot("keypad-shift")
+    calc.keys("KP_Enter")
+    shown = calc.expect(calc.main, "200")
+    results.append(("and keypad Enter then adds", shown is None, shown))
     return results
 
 
