@@ -138,6 +138,12 @@ TEST(Arithmetic, ResultsShowFifteenSignificantDigits) {
         {"C0.1+0.2=-0.3=+", " 0+"},
         {"C0.3-0.1=-0.2=+", " 0+"},
         {"C1/3=+1=-1=+", " 0.33333333333333+"},
+        // Carries, borrows across places that only one operand has, and the
+        // sign of the larger one.
+        {"C99999999999999.9+0.1=", "100000000000000"},
+        {"C123.456-0.000123=+", " 123.455877+"},
+        {"C0.1-0.3=", "-0.2"},
+        {"C5~+12.5=", "7.5"},
     };
     for (const auto& row : rows) {
         KeyDriver driver;
