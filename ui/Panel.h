@@ -35,7 +35,8 @@ class WindowDisplay;
 // How keys are routed. Every key press meets InputHook first, at the window:
 // - a key that types a character goes to the engine's key table (onKey),
 //   which alone decides what it does; a new calculator key is a row there;
-// - a keypad key with Num Lock off stops there with a notice;
+// - a keypad key that arrives as a navigation key (Num Lock off, or Shift
+//   held) stops there with a notice;
 // - chords that are window commands (copy, paste, close) are the QAction
 //   shortcuts of setUpCommands(); a new one is a row there;
 // - Return, Enter and Space reach the focused button (CalcButton), which
@@ -49,8 +50,8 @@ public:
     // What the calculator holds now; the window tests compare it.
     const CalculatorState& state() const { return state_; }
 
-    // Copies the price being typed in the input box; otherwise the main
-    // display's text, without trailing blanks.
+    // Copies the input box's price while the box is shown (none: nothing),
+    // otherwise the main display's text, without blanks at either end.
     void copyShownText();
     // Types the price on the clipboard over the number being typed, if every
     // key of it goes through; otherwise beeps, says why in the notice and

@@ -9,8 +9,8 @@ namespace zorvane::ui {
 
 // What copy and paste make of the calculator's texts.
 
-// A text without its trailing blanks: what is copied of the main display, and
-// the part of a prompt that must stay in view.
+// A text without its trailing blanks: what a screen reader hears of the main
+// display, and the part of a prompt that must stay in view.
 QString withoutTrailingBlanks(const QString& text);
 
 // The price in a pasted text, to be typed key by key: a plain decimal number
