@@ -10,6 +10,7 @@
 #include <QThread>
 #include <QTimer>
 
+#include "ControlTable.h"
 #include "PanelDriver.h"
 #include "PasteGate.h"
 #include "UserTexts.h"
@@ -42,20 +43,21 @@ std::pair<int, int> inkColumns(QWidget& box) {
     return {first, last};
 }
 
-// Where the notice fails to lie in the strip under the main display's line of
-// text, left of the input box and above every caption; empty if it does.
+// What the notice covers, or why it is hard to read; empty if nothing. It
+// lies in the band along the window's foot, clear of every control, in type
+// no smaller than the operators' 9-point captions.
 QString noticeMisplaced(PanelDriver& ui) {
     const QRect place = ui.notice()->geometry();
-    const QRect main = ui.mainBox()->geometry();
-    if (place.top() < main.center().y() + QFontMetrics(ui.mainBox()->font()).height() / 2 ||
-        place.left() < main.left() || place.right() >= ui.inputBox()->geometry().left()) {
-        return QStringLiteral("beside the strip");
+    if (!zorvane::ui::noticeBand().contains(place)) {
+        return QStringLiteral("beside the band");
     }
-    for (QAbstractButton* button : ui.panel().findChildren<QAbstractButton*>()) {
-        const int captionTop =
-            button->geometry().center().y() - QFontMetrics(button->font()).height() / 2;
-        if (place.bottom() >= captionTop) {
-            return "over " + button->text();
+    if (ui.notice()->font().pointSizeF() < 9) {
+        return QString::number(ui.notice()->font().pointSizeF()) + " points";
+    }
+    for (const QWidget* control : ui.panel().findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (control != ui.notice() && control->isVisible() &&
+            control->geometry().intersects(place)) {
+            return "over " + control->objectName();
         }
     }
     return {};
