@@ -28,6 +28,10 @@ constexpr double kLineGap = 1;
 // number grow to 32768 characters.
 constexpr qsizetype kLongestLaidOut = 1024;
 
+// More characters than either box shows at 9 points, even of the narrowest:
+// a longer text is cut without trying to fit it.
+constexpr qsizetype kLongestFitted = 256;
+
 // How far the ink of `text` reaches from where the text starts: the advance
 // of all but the last character, and the ink of the last one. A full-width
 // colon, say, inks only part of its width, more or less of it by face.
@@ -97,7 +101,8 @@ void DisplayBox::paintEvent(QPaintEvent* event) {
     painter.setPen(palette().color(QPalette::Text));
     const QFontMetricsF metrics(font());
     const TextLine line = textLine();
-    const double lineHeight = static_cast<double>(line.bottom - line.top + 1) / painted_.size();
+    const double lineHeight =
+        static_cast<double>(line.bottom - line.top + 1) / static_cast<double>(painted_.size());
     for (qsizetype i = 0; i < painted_.size(); ++i) {
         const QString& part = painted_[i];
         const double width = metrics.horizontalAdvance(part);
@@ -139,7 +144,7 @@ DisplayBox::Layout DisplayBox::layoutFor(const QString& text, View view) {
     auto fitsOnOneLine = [&](const QFont& font) {
         return inkEnd(QFontMetricsF(font), visible) <= room;
     };
-    if (text.size() <= kLongestLaidOut) {
+    if (visible.size() <= kLongestFitted) {
         if (const QFont font = largestFitting(fitsOnOneLine); fitsOnOneLine(font)) {
             // The line edit aligns the whole text, trailing blanks and all,
             // between its margins; the blanks and the empty end of the last
@@ -171,9 +176,9 @@ DisplayBox::Layout DisplayBox::layoutFor(const QString& text, View view) {
     // start. Of a very long number both ends are more than the box holds.
     QFont smallest = baseFont_;
     smallest.setPointSizeF(kSmallestPointSize);
-    constexpr qsizetype kHalf = kLongestLaidOut / 2;
+    constexpr qsizetype kHalf = kLongestFitted / 2;
     const QString ends =
-        visible.size() > kLongestLaidOut ? visible.left(kHalf) + visible.right(kHalf) : visible;
+        visible.size() > kLongestFitted ? visible.left(kHalf) + visible.right(kHalf) : visible;
     const Qt::TextElideMode cut = view == View::End ? Qt::ElideMiddle : Qt::ElideRight;
     return {smallest, 0, {QFontMetricsF(smallest).elidedText(ends, cut, room)}, inkRight};
 }

@@ -27,7 +27,7 @@ constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignVCenter;
 constexpr Qt::Alignment kCentre = Qt::AlignHCenter | Qt::AlignVCenter;
 
 // The columns of a box's picture that hold text: light pixels on the dark
-// blue, away from the frame.
+// blue, away from the frame; in logical pixels, as scaled screens show them.
 std::pair<int, int> inkColumns(QWidget& box) {
     const QImage picture = box.grab().toImage();
     int first = -1;
@@ -35,8 +35,9 @@ std::pair<int, int> inkColumns(QWidget& box) {
     for (int x = 3; x < picture.width() - 3; ++x) {
         for (int y = 3; y < picture.height() - 3; ++y) {
             if (picture.pixelColor(x, y).red() > 128) {
-                first = first < 0 ? x : first;
-                last = x;
+                const int column = static_cast<int>(x / picture.devicePixelRatio());
+                first = first < 0 ? column : first;
+                last = column;
                 break;
             }
         }
