@@ -39,14 +39,22 @@ int toPixels(int twips) {
     return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
 }
 
+QRect pixelRect(int left, int top, int width, int height) {
+    const int x = toPixels(left);
+    const int y = toPixels(top);
+    return QRect(x, y, toPixels(left + width) - x, toPixels(top + height) - y);
+}
+
 }  // namespace
 
 QRect pixelRect(const ControlInfo& control) {
-    const int left = toPixels(control.left);
-    const int top = toPixels(control.top);
-    const int right = toPixels(control.left + control.width);
-    const int bottom = toPixels(control.top + control.height);
-    return QRect(left, top, right - left, bottom - top);
+    return pixelRect(control.left, control.top, control.width, control.height);
+}
+
+QRect noticeBand() {
+    // 420 twips, 28 pixels: the longest notice with its frame in 11.5
+    // points in the tallest face, Noto CJK, and in 12 in the others.
+    return pixelRect(120, 4905, 4815, 420);
 }
 
 }  // namespace zorvane::ui

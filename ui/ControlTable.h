@@ -14,9 +14,10 @@ namespace zorvane::ui {
 // fifteen of them make one logical pixel.
 inline constexpr int kTwipsPerPixel = 15;
 
-// The window's client area in pixels (5160 x 4935 twips).
+// The window's client area in pixels (5160 x 5415 twips): the controls,
+// and under them the notice band.
 inline constexpr int kClientWidth = 344;
-inline constexpr int kClientHeight = 329;
+inline constexpr int kClientHeight = 361;
 
 enum class ControlKind : std::uint8_t { MainDisplay, InputBox, Button };
 
@@ -40,5 +41,10 @@ extern const std::array<ControlInfo, 24> kControls;
 
 // The control's rectangle in pixels, each edge rounded to the nearest pixel.
 QRect pixelRect(const ControlInfo& control);
+
+// Where notices appear, in pixels: a strip of its own along the window's
+// foot, under the keypad and as wide as the main display, so that a notice
+// covers no control.
+QRect noticeBand();
 
 }  // namespace zorvane::ui

@@ -3,7 +3,9 @@
 #include <QFont>
 #include <QLineEdit>
 #include <QPointer>
+#include <QStringList>
 #include <cstdint>
+#include <functional>
 
 namespace zorvane::ui {
 
@@ -12,23 +14,24 @@ namespace zorvane::ui {
 // nor through assistive technology: it reports itself read-only, and any text
 // that did not come from the calculator is put back at once.
 //
-// A text is viewed from its start or its end. One viewed from its start (a
-// result, a prompt) is shown whole from its first character, in the largest
-// size up to the box's own at which its ink fits; a prompt fits left of the
-// box that covers the right part of this one, where the number asked for is
-// typed. One viewed from its end (a number being typed) keeps the box's size
-// and the last typed digit in view. Of a very long number only the end is
-// handed to the line edit, which lays out its whole text at every key.
+// Every text is shown whole, in the largest size up to the box's own at which
+// its ink fits, and never smaller than the operators' 9-point captions; a
+// prompt fits left of the box that covers the right part of this one, where
+// the number asked for is typed. A text that does not fit at 9 points is
+// painted by the box itself: a result of two prices on two lines, anything
+// else cut with "…" where the cut is. A number being typed (View::End) keeps
+// its start and its last digits, a result or a prompt its start. The line
+// edit keeps the whole text all the same, for screen readers and copy; of a
+// very long number it is handed only the end, as it lays out its whole text
+// at every key.
 class DisplayBox final : public QLineEdit {
     Q_OBJECT
 
 public:
     enum class View : std::uint8_t { End, Start, Prompt };
 
-    // Small enough for the longest result the trading functions give (two
-    // negative 15-digit numbers in E form) in the widest Chinese face: it
-    // fits at about 7 points. Realistic prices fit at 9 points or more.
-    static constexpr double kSmallestPointSize = 6;
+    // Type smaller than the buttons' captions is hard to read.
+    static constexpr double kSmallestPointSize = 9;
 
     DisplayBox(const QFont& font, QWidget* parent);
 
@@ -38,6 +41,12 @@ public:
     void showText(const QString& text, View view);
     // The whole text as the calculator last wrote it.
     const QString& calculatorText() const { return shown_; }
+    // The lines the box shows of it: the line edit's own text, or the lines
+    // the box paints itself, cut or wrapped.
+    QStringList shownLines() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     // Where the line edit lays out an unscrolled text, in the box's own
@@ -45,20 +54,28 @@ private:
     struct TextLine {
         int left;
         int right;
+        int top;
+        int bottom;
     };
     struct Layout {
         QFont font;
         int rightMargin;
+        // Lines the box paints itself, with the right edge of their room;
+        // none when the line edit draws the text.
+        QStringList painted;
+        double paintedRight;
     };
 
     void putBackOwnText();
     static QString laidOutPart(const QString& text);
     Layout layoutFor(const QString& text, View view);
-    QFont fittingFont(const QString& visible, double room) const;
+    QFont largestFitting(const std::function<bool(const QFont&)>& fits) const;
     TextLine textLine();
 
     QFont baseFont_;
     QString shown_;
+    QStringList painted_;
+    double paintedRight_ = 0;
     QPointer<const QWidget> cover_;
 };
 

@@ -4,10 +4,9 @@
 
 namespace zorvane::ui {
 
-// A small label that says what went wrong and what to do, shown across the
-// strip between the main display and the trading buttons, so that it covers
-// neither the display's text nor the input box nor a caption, and blocks
-// nothing. Screen readers see it as a notification and read it out when it
+// A small label that says what went wrong and what to do, shown in the band
+// along the window's foot that holds nothing else, so that it covers no
+// control. Screen readers see it as a notification and read it out when it
 // appears. The window hides it at the next key or click; the displays keep
 // their texts.
 class ErrorNotice final : public QLabel {
@@ -16,12 +15,12 @@ class ErrorNotice final : public QLabel {
 public:
     explicit ErrorNotice(QWidget& window);
 
-    // Shows `text` centred on `band`, above every other control, in type
-    // small enough for the band.
+    // Shows `text` centred on `band`, in the largest type the band holds,
+    // never below the 9 points of the operators' captions.
     void showNotice(const QString& text, const QRect& band);
 
     static constexpr double kLargestPointSize = 12;
-    static constexpr double kSmallestPointSize = 7;
+    static constexpr double kSmallestPointSize = 9;
 
 private:
     void fitInto(const QSize& room);

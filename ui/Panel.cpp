@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QFontMetrics>
 #include <QKeySequence>
 #include <QMenu>
 #include <algorithm>
@@ -71,23 +70,6 @@ std::optional<OpCode> tradingFunction(std::optional<Command> command) {
         default:
             return std::nullopt;
     }
-}
-
-// Where the error notice may lie: under the main display's line of text, above
-// every caption, left of the input box. It then covers the display's lower
-// margin and the buttons' upper edges, and no text; how much room that leaves
-// depends on the faces at hand.
-QRect noticeBand(const QWidget& mainDisplay, const QWidget& inputBox,
-                 const QList<QAbstractButton*>& buttons) {
-    const QRect main = mainDisplay.geometry();
-    const int textBottom = main.center().y() + QFontMetrics(mainDisplay.font()).height() / 2;
-    int captionsTop = kClientHeight;
-    for (const QAbstractButton* button : buttons) {
-        captionsTop = std::min(captionsTop, button->geometry().center().y() -
-                                                QFontMetrics(button->font()).height() / 2);
-    }
-    return QRect(QPoint(main.left(), textBottom),
-                 QPoint(inputBox.geometry().left() - 1, captionsTop - 1));
 }
 
 }  // namespace
@@ -291,8 +273,7 @@ void Panel::run(Command command) {
 
 void Panel::reportFailure(const Failure& failure) {
     QApplication::beep();
-    notice_->showNotice(noticeText(failure),
-                        noticeBand(*mainDisplay_, *inputBox_, findChildren<QAbstractButton*>()));
+    notice_->showNotice(noticeText(failure), noticeBand());
 }
 
 void Panel::announceMainText() {

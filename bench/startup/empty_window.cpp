@@ -13,7 +13,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QWidget window;
     window.setWindowTitle("baseline");
-    window.setFixedSize(344, 329);
+    window.setFixedSize(344, 361);
     if (argc > 1 && std::strcmp(argv[1], "latin") == 0) {
         auto* label = new QLabel(QStringLiteral("Zorvane 12.5"), &window);
         label->adjustSize();

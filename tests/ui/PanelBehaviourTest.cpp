@@ -10,8 +10,10 @@
 #include <QThread>
 #include <QTimer>
 
+#include "ControlTable.h"
 #include "PanelDriver.h"
 #include "PasteGate.h"
+#include "PriceText.h"
 #include "UserTexts.h"
 
 namespace {
@@ -25,7 +27,7 @@ constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignVCenter;
 constexpr Qt::Alignment kCentre = Qt::AlignHCenter | Qt::AlignVCenter;
 
 // The columns of a box's picture that hold text: light pixels on the dark
-// blue, away from the frame.
+// blue, away from the frame; in logical pixels, as scaled screens show them.
 std::pair<int, int> inkColumns(QWidget& box) {
     const QImage picture = box.grab().toImage();
     int first = -1;
@@ -33,8 +35,9 @@ std::pair<int, int> inkColumns(QWidget& box) {
     for (int x = 3; x < picture.width() - 3; ++x) {
         for (int y = 3; y < picture.height() - 3; ++y) {
             if (picture.pixelColor(x, y).red() > 128) {
-                first = first < 0 ? x : first;
-                last = x;
+                const int column = static_cast<int>(x / picture.devicePixelRatio());
+                first = first < 0 ? column : first;
+                last = column;
                 break;
             }
         }
@@ -42,23 +45,45 @@ std::pair<int, int> inkColumns(QWidget& box) {
     return {first, last};
 }
 
-// Where the notice fails to lie in the strip under the main display's line of
-// text, left of the input box and above every caption; empty if it does.
+// What the notice covers, or why it is hard to read; empty if nothing. It
+// lies in the band along the window's foot, clear of every control, in type
+// no smaller than the operators' 9-point captions.
 QString noticeMisplaced(PanelDriver& ui) {
     const QRect place = ui.notice()->geometry();
-    const QRect main = ui.mainBox()->geometry();
-    if (place.top() < main.center().y() + QFontMetrics(ui.mainBox()->font()).height() / 2 ||
-        place.left() < main.left() || place.right() >= ui.inputBox()->geometry().left()) {
-        return QStringLiteral("beside the strip");
+    if (!zorvane::ui::noticeBand().contains(place)) {
+        return QStringLiteral("beside the band");
     }
-    for (QAbstractButton* button : ui.panel().findChildren<QAbstractButton*>()) {
-        const int captionTop =
-            button->geometry().center().y() - QFontMetrics(button->font()).height() / 2;
-        if (place.bottom() >= captionTop) {
-            return "over " + button->text();
+    if (ui.notice()->font().pointSizeF() < 9) {
+        return QString::number(ui.notice()->font().pointSizeF()) + " points";
+    }
+    for (const QWidget* control : ui.panel().findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (control != ui.notice() && control->isVisible() &&
+            control->geometry().intersects(place)) {
+            return "over " + control->objectName();
         }
     }
     return {};
+}
+
+// How a box shows its text: "whole" on one line, on "two lines" (a
+// result's two prices) or "cut", with "…" where characters are left out.
+QString shownForm(const zorvane::ui::DisplayBox& box) {
+    const QStringList lines = box.shownLines();
+    const QString visible = zorvane::ui::withoutTrailingBlanks(box.calculatorText());
+    const double room = box.width() - 6;
+    if (lines == QStringList(box.calculatorText()) &&
+        QFontMetricsF(box.font()).horizontalAdvance(visible) <= room) {
+        return "whole";
+    }
+    if (lines.size() == 2 && lines == visible.split(u' ', Qt::SkipEmptyParts)) {
+        return "two lines";
+    }
+    const QStringList ends = lines.size() == 1 ? lines[0].split(u'…') : QStringList();
+    if (ends.size() == 2 && !ends[0].isEmpty() && visible.startsWith(ends[0]) &&
+        visible.endsWith(ends[1])) {
+        return "cut";
+    }
+    return "shows " + lines.join(u'|');
 }
 
 void pressPaste(QWindow* window) {
@@ -360,61 +385,71 @@ private slots:
         QCOMPARE(equals->grab().toImage(), focused);
     }
 
-    void longTextsShownWhole_data() {
+    void longTextsShownWholeOrMarked_data() {
         QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("box");
         QTest::addColumn<double>("smallest");
         QTest::addColumn<double>("largest");
+        QTest::addColumn<QString>("form");  // empty where it depends on the face
 
         // The sizes hold for every face the package may bring, and none.
         const QString huge = "9 8 7 6 5 4 3 2 1 0 9 8 7 6 5 +/-";
+        auto keys = [](const QString& typed) {
+            return typed.split(QString()).join(u' ').trimmed();
+        };
+        const QString main = "显示";
+        const QString input = "显示2";
         // clang-format off
-        QTest::newRow("sell-off prompt")          << "出货" << 13.5 << 15.0;
-        QTest::newRow("peak prompt")              << "反弹" << 15.0 << 15.0;
-        QTest::newRow("bottom prompt")            << "回调 2 0 =" << 15.0 << 15.0;
-        QTest::newRow("share count prompt")       << "成本 1 0 =" << 15.0 << 15.0;
-        QTest::newRow("bottom prompt, centred")   << "反弹 2 0 = 1 0 = =" << 15.0 << 15.0;
-        QTest::newRow("share count prompt, centred") << "成本 1 0 = 1 0 0 = =" << 15.0 << 15.0;
-        QTest::newRow("short rebound result")     << "反弹 2 0 = 1 0 =" << 15.0 << 15.0;
-        QTest::newRow("rebound at 168.35")        << "反弹 1 6 8 . 3 5 = 1 5 0 =" << 15.0 << 15.0;
-        QTest::newRow("sell-off at 85.5")         << "出货 8 5 . 5 =" << 13.0 << 15.0;
-        QTest::newRow("cost of a 1600-yuan share") << "成本 1 6 0 0 = 1 0 0 =" << 13.0 << 15.0;
-        QTest::newRow("rebound at 1600.55")       << "反弹 1 6 0 0 . 5 5 = 1 5 0 0 . 2 5 =" << 13.0 << 15.0;
+        QTest::newRow("sell-off prompt")          << "出货" << main << 13.5 << 15.0 << "whole";
+        QTest::newRow("peak prompt")              << "反弹" << main << 15.0 << 15.0 << "whole";
+        QTest::newRow("bottom prompt")            << "回调 2 0 =" << main << 15.0 << 15.0 << "whole";
+        QTest::newRow("share count prompt")       << "成本 1 0 =" << main << 15.0 << 15.0 << "whole";
+        QTest::newRow("bottom prompt, centred")   << "反弹 2 0 = 1 0 = =" << main << 15.0 << 15.0 << "whole";
+        QTest::newRow("share count prompt, centred") << "成本 1 0 = 1 0 0 = =" << main << 15.0 << 15.0 << "whole";
+        QTest::newRow("short rebound result")     << "反弹 2 0 = 1 0 =" << main << 15.0 << 15.0 << "whole";
+        QTest::newRow("rebound at 168.35")        << "反弹 1 6 8 . 3 5 = 1 5 0 =" << main << 15.0 << 15.0 << "whole";
+        QTest::newRow("sell-off at 85.5")         << "出货 8 5 . 5 =" << main << 13.0 << 15.0 << "whole";
+        QTest::newRow("cost of a 1600-yuan share") << "成本 1 6 0 0 = 1 0 0 =" << main << 13.0 << 15.0 << "whole";
+        QTest::newRow("rebound at 1600.55")       << "反弹 1 6 0 0 . 5 5 = 1 5 0 0 . 2 5 =" << main << 13.0 << 15.0 << "whole";
         QTest::newRow("twelve-digit prices")
-            << "反弹 9 9 9 9 9 9 9 9 9 9 9 9 = 1 . 1 1 1 1 1 1 1 1 1 1 1 =" << 8.0 << 10.0;
-        // Smaller type rather than a lost exponent.
-        QTest::newRow("sell-off of a 15-digit price") << "出货 " + huge + " =" << 6.5 << 8.75;
-        QTest::newRow("prompt after a shrunk result") << "出货 8 5 . 5 = 清除 反弹" << 15.0 << 15.0;
+            << "反弹 " + keys("999999999999=1.11111111111=") << main << 9.0 << 12.5 << "";
+        // Two lines rather than type too small to read or a lost exponent.
+        QTest::newRow("sell-off of a 15-digit price") << "出货 " + huge + " =" << main << 9.0 << 14.0 << "two lines";
+        QTest::newRow("cost of 0.00000000000001 shares")
+            << "成本 1 0 = " + keys(".00000000000001=") << main << 9.0 << 14.0 << "two lines";
+        QTest::newRow("prompt after a shrunk result") << "出货 8 5 . 5 = 清除 反弹" << main << 15.0 << 15.0 << "whole";
+        // A typed number shows its start as well as its last digit.
+        QTest::newRow("two 15-digit operands") << keys("123456789012345+123456789012345") << main << 9.0 << 15.0 << "whole";
+        QTest::newRow("60 zeros after the point") << keys("." + QString(60, u'0') + "1") << main << 9.0 << 9.0 << "cut";
+        QTest::newRow("15-digit price")           << "反弹 " + keys("123456789012345") << input << 9.0 << 13.0 << "whole";
+        QTest::newRow("price of 19 decimals, negative")     << "反弹 " + keys(".000000000000001234") + " +/-" << input << 9.0 << 10.0 << "";
+        QTest::newRow("price of 40 zeros")        << "反弹 " + keys("." + QString(40, u'0') + "1") << input << 9.0 << 9.0 << "cut";
         // clang-format on
     }
 
-    void longTextsShownWhole() {
+    void longTextsShownWholeOrMarked() {
         QFETCH(QString, script);
+        QFETCH(QString, box);
         QFETCH(double, smallest);
         QFETCH(double, largest);
+        QFETCH(QString, form);
 
         PanelDriver ui;
         ui.click(script);
-        zorvane::ui::DisplayBox& box = *ui.mainBox();
-        const double size = box.font().pointSizeF();
+        auto& shown = *qobject_cast<zorvane::ui::DisplayBox*>(ui.control(box));
+        const double size = shown.font().pointSizeF();
         QVERIFY2(size >= smallest && size <= largest, qPrintable(QString::number(size)));
+        const QString seen = shownForm(shown);
+        QVERIFY2(QStringList({"whole", "two lines", "cut"}).contains(seen), qPrintable(seen));
+        QVERIFY2(form.isEmpty() || seen == form, qPrintable(seen));
         // The text starts at its first character, and its last ink (before
         // the trailing blanks) stands inside the box; a prompt's left of the
         // input box, shown or not.
-        const auto [first, last] = inkColumns(box);
-        const bool prompt = box.text().endsWith(QString(13, u' '));
-        const int end = prompt ? ui.inputBox()->x() - box.x() : box.width() - 5;
-        QVERIFY2(first >= 3 && first <= box.width() / 2, qPrintable(QString::number(first)));
+        const auto [first, last] = inkColumns(shown);
+        const bool prompt = shown.text().endsWith(QString(13, u' '));
+        const int end = prompt ? ui.inputBox()->x() - shown.x() : shown.width() - 5;
+        QVERIFY2(first >= 3 && first <= shown.width() / 2, qPrintable(QString::number(first)));
         QVERIFY2(last < end, qPrintable(QString::number(last)));
-        QCOMPARE(box.cursorPosition(), 0);
-    }
-
-    void typedNumberKeepsItsEndInView() {
-        PanelDriver ui;
-        const QString digits = "." + QString(45, u'0') + "1";
-        ui.type(digits);
-        QCOMPARE(ui.mainBox()->text(), "0" + digits);
-        QCOMPARE(ui.mainBox()->font().pointSizeF(), 15.0);
-        QCOMPARE(ui.mainBox()->cursorPosition(), digits.size() + 1);
     }
 
     void mainDisplayHoldsLongRuns() {

@@ -80,13 +80,13 @@ private slots:
         PanelDriver ui;
         QCOMPARE(ui.panel().objectName(), QString("面板"));
         QCOMPARE(ui.panel().windowTitle(), QString("Zorvane"));
-        QCOMPARE(ui.panel().size(), QSize(344, 329));
-        QCOMPARE(ui.panel().minimumSize(), QSize(344, 329));
-        QCOMPARE(ui.panel().maximumSize(), QSize(344, 329));
+        QCOMPARE(ui.panel().size(), QSize(344, 361));
+        QCOMPARE(ui.panel().minimumSize(), QSize(344, 361));
+        QCOMPARE(ui.panel().maximumSize(), QSize(344, 361));
         QCOMPARE(QApplication::style()->name(), QString("fusion"));
         const QImage picture = ui.panel().grab().toImage();
         QCOMPARE(picture.pixelColor(2, 2), QColor(128, 128, 255));
-        QCOMPARE(picture.pixelColor(340, 325), QColor(128, 128, 255));
+        QCOMPARE(picture.pixelColor(340, 357), QColor(128, 128, 255));
     }
 
     void controls_data() {
@@ -188,6 +188,7 @@ private slots:
         const QColor box(0, 0, 192);
         QTest::newRow("between keys 7 and 8") << QPoint(80, 168) << window;
         QTest::newRow("below the keypad") << QPoint(170, 326) << window;
+        QTest::newRow("notice band, empty") << QPoint(170, 341) << window;
         QTest::newRow("main display, left") << QPoint(14, 36) << box;
         QTest::newRow("key 5, light face") << QPoint(92, 220) << QColor(245, 245, 245);
     }
