@@ -7,7 +7,9 @@ and DISPLAY set.
                                    (tests/e2e/uia_probe.cpp), the keyboard
                                    scenarios (the German keypad's point too)
                                    and Ctrl+Q
-    wine.py --picture PNG EXE      a picture of the window with a rebound prompt"""
+    wine.py --picture PNG EXE      a picture of the window with a rebound prompt
+    wine.py --edges PNG EXE        one with a 15-digit price and the notice
+                                   that refuses a 16th digit"""
 
 import sys
 import time
@@ -132,12 +134,13 @@ def main(exe, probe):
     return tally.end()
 
 
-def picture(png, exe):
-    """The window as docs/zorvane.png shows it: rebound chosen, 12.5 typed."""
+def picture(png, exe, price="12.5"):
+    """The window as docs/zorvane.png shows it: rebound chosen, a price typed
+    (12.5, or the 15 digits whose 16th the notice refuses)."""
     calc = Calculator(exe)
     try:
         calc.keys("Escape", "Tab", "Tab", "Return")
-        calc.type("12.5")
+        calc.type(price)
         time.sleep(1)
         calc.picture(png)
         print(f"{png}: window {calc.size()}")
@@ -148,5 +151,7 @@ def picture(png, exe):
 if __name__ == "__main__":
     if sys.argv[1] == "--picture":
         picture(sys.argv[2], sys.argv[3])
+    elif sys.argv[1] == "--edges":
+        picture(sys.argv[2], sys.argv[3], "1234567890123456")
     else:
         sys.exit(main(sys.argv[1], sys.argv[2]))
