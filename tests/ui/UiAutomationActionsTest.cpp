@@ -1,13 +1,15 @@
 // The window as a Windows screen reader works it through UI Automation, from
-// inside the program: the client (IUIAutomation) runs on a thread of its own,
-// as a screen reader's does, while the window's thread keeps Qt's event loop,
-// and with it the window's provider, going. It finds the controls by their
-// names and types; each button's Invoke (the trading buttons' Toggle too) does
-// what a click does; the trading buttons' toggle state follows the selected
-// function, and the main display's Value is what it shows. When the client
-// cannot get a pattern at all, as Wine's cannot, the actions are skipped with
-// the call that stopped and its HRESULT. Needs the windows platform and so a
-// display (scripts/check-windows runs it on Xvfb).
+// inside the program: the client (IUIAutomation) runs on a thread of its own
+// while the window's thread keeps Qt's event loop, and with it the window's
+// provider, going. The client finds the controls by their names and types and
+// reads their properties; each button's Invoke (a trading button's Toggle too)
+// must do what a click does, the trading buttons' toggle state follow the
+// selected function and the main display's Value read what it shows. Wine
+// 10's client gives no pattern even here (GetCurrentPatternAs returns
+// E_NOTIMPL), so under Wine the actions skip, naming the call and its HRESULT
+// on standard error too (Qt Test's own output does not reach CTest's log
+// there). Needs the windows platform, and so a display: scripts/check-windows
+// runs it on Xvfb.
 #include <uiautomation.h>
 #include <windows.h>
 #include <wrl/client.h>
@@ -16,6 +18,7 @@
 #include <chrono>
 #include <cstdio>
 #include <future>
+#include <map>
 #include <optional>
 
 #include "ControlTable.h"
@@ -37,18 +40,16 @@ struct Stop {
     }
 };
 
-void check(HRESULT result, const QString& call) {
-    if (FAILED(result)) {
+void check(HRESULT result, const QString& call, bool gotObject = true) {
+    if (FAILED(result) || !gotObject) {
         throw Stop{call, result};
     }
 }
 
+// `object` is read after the call that fills it has returned.
 template <class Object>
-Object* need(HRESULT result, const ComPtr<Object>& object, const QString& call) {
-    if (FAILED(result) || !object) {
-        throw Stop{call, result};
-    }
-    return object.Get();
+void need(HRESULT result, const ComPtr<Object>& object, const QString& call) {
+    check(result, call, object != nullptr);
 }
 
 QString text(BSTR string) {
@@ -73,25 +74,21 @@ public:
         int count = 0;
         found->get_Length(&count);
         for (int i = 0; i < count; ++i) {
-            Element element;
-            found->GetElement(i, &element.node);
-            BSTR name = nullptr;
-            element.node->get_CurrentName(&name);
-            element.name = text(name);
-            element.node->get_CurrentControlType(&element.type);
-            elements_.push_back(element);
+            ComPtr<IUIAutomationElement> element;
+            found->GetElement(i, &element);
+            BSTR caption = nullptr;
+            element->get_CurrentName(&caption);
+            const QString name = text(caption);
+            CONTROLTYPEID type = 0;
+            element->get_CurrentControlType(&type);
+            elements_.emplace(name, element);
+            seen_ << QStringLiteral("%1 %2").arg(type).arg(name);
         }
+        seen_.sort();
     }
 
     // "type name" of every element, sorted.
-    QStringList elements() const {
-        QStringList out;
-        for (const Element& element : elements_) {
-            out << QStringLiteral("%1 %2").arg(element.type).arg(element.name);
-        }
-        out.sort();
-        return out;
-    }
+    const QStringList& elements() const { return seen_; }
 
     void press(const QString& name, bool byToggle) {
         if (byToggle) {
@@ -138,19 +135,10 @@ public:
     }
 
 private:
-    struct Element {
-        ComPtr<IUIAutomationElement> node;
-        QString name;
-        CONTROLTYPEID type = 0;
-    };
-
     IUIAutomationElement* find(const QString& name, const QString& call) const {
-        for (const Element& element : elements_) {
-            if (element.name == name) {
-                return element.node.Get();
-            }
-        }
-        throw Stop{call + " (no such element)", E_FAIL};
+        const auto found = elements_.find(name);
+        check(found == elements_.end() ? E_FAIL : S_OK, call + " (finding the element)");
+        return found->second.Get();
     }
 
     template <class Pattern>
@@ -162,7 +150,10 @@ private:
     }
 
     ComPtr<IUIAutomation> automation_;
-    std::vector<Element> elements_;
+    // Not a QHash: Qt's containers take the address of a value, and a
+    // ComPtr's address operator releases what it holds.
+    std::map<QString, ComPtr<IUIAutomationElement>> elements_;
+    QStringList seen_;
 };
 
 // Runs `work` with a client of `window` on a thread of COM's multithreaded
@@ -307,8 +298,6 @@ private slots:
             return out;
         });
         if (stop && stop->result == E_NOTIMPL) {
-            // On standard error too: under Wine, CTest's log gets no Qt Test
-            // output, and scripts/check-windows shows this line.
             std::fprintf(stderr, "UI Automation stops: %s\n", stop->text().toUtf8().constData());
             QSKIP(("the client gives no pattern: " + stop->text()).toUtf8().constData());
         }
