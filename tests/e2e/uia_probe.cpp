@@ -3,8 +3,9 @@
 // action patterns it offers, a line each. tests/e2e/wine.py runs it beside
 // the program under Wine. Wine 10's client sees the elements with their names
 // and types, but gets none of their patterns, nor the values those patterns
-// carry as properties (toggle state, a text box's value), so the actions
-// themselves cannot be tried there. Exits 1 with a line on standard error when
+// carry as properties (toggle state, a text box's value): its
+// GetCurrentPatternAs returns E_NOTIMPL, in another process as in the same one
+// (tests/ui/UiAutomationActionsTest.cpp tries the actions from inside). Exits 1 with a line on standard error when
 // the window or its elements are not there.
 #include <uiautomation.h>
 #include <windows.h>
