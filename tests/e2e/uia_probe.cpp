@@ -5,8 +5,8 @@
 // and types, but gets none of their patterns, nor the values those patterns
 // carry as properties (toggle state, a text box's value): its
 // GetCurrentPatternAs returns E_NOTIMPL, in another process as in the same one
-// (tests/ui/UiAutomationActionsTest.cpp tries the actions from inside). Exits 1 with a line on standard error when
-// the window or its elements are not there.
+// (tests/ui/UiAutomationActionsTest.cpp tries the actions from inside). Exits 1 with a line on
+// standard error when the window or its elements are not there.
 #include <uiautomation.h>
 #include <windows.h>
 #include <wrl/client.h>
