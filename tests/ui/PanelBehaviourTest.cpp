@@ -78,7 +78,8 @@ QString shownForm(const zorvane::ui::DisplayBox& box) {
     if (lines.size() == 2 && lines == visible.split(u' ', Qt::SkipEmptyParts)) {
         return "two lines";
     }
-    const QStringList ends = lines.size() == 1 ? lines[0].split(QStringLiteral("…")) : QStringList();
+    const QStringList ends =
+        lines.size() == 1 ? lines[0].split(QStringLiteral("…")) : QStringList();
     if (ends.size() == 2 && !ends[0].isEmpty() && visible.startsWith(ends[0]) &&
         visible.endsWith(ends[1])) {
         return "cut";
