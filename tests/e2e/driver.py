@@ -31,8 +31,13 @@ def poll(what, read, timeout=TIMEOUT, between=lambda: None):
 
 
 def clipboard():
-    return subprocess.run(["xclip", "-o", "-selection", "clipboard"],
-                          capture_output=True, text=True).stdout
+    # An owner that never answers (a program whose copy offers no format)
+    # would hold xclip for ever: give up and report nothing copied.
+    try:
+        return subprocess.run(["xclip", "-o", "-selection", "clipboard"],
+                              capture_output=True, text=True, timeout=5).stdout
+    except subprocess.TimeoutExpired:
+        return ""
 
 
 def set_clipboard(text):
